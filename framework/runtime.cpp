@@ -1,0 +1,77 @@
+#include "framework/runtime.h"
+
+#include <QApplication>
+#include <optional>
+
+#include "framework/application.h"
+#include "framework/dispatch.h"
+#include "framework/internal.h"
+#include "framework/menu.h"
+#include "framework/ui_thread.h"
+#include "framework/window.h"
+
+namespace fw {
+
+namespace {
+
+std::optional<int> quitCode;
+double frameworkVersion = 0.0;
+std::shared_ptr<Application> appObject;
+
+}  // namespace
+
+void RuntimeInit(int& argc, char** argv) {
+  if (QCoreApplication::instance()) return;
+  // Never destroyed: menu actions and windows released by static destructors after main
+  // returns still find the toolkit in place.
+  auto* app = new QApplication(argc, argv);
+  app->setQuitOnLastWindowClosed(false);  // the framework decides when the program ends
+}
+
+void RunFrameworkInitialization(void (*routine)()) {
+  RequireUIThread();
+  routine();
+}
+
+void RuntimeRun() {
+  RequireUIThread();
+  if (quitCode) return;
+  QApplication::exec();
+}
+
+void Quit(int code) {
+  if (quitCode) return;
+  quitCode = code;
+  QCoreApplication::exit(code);
+}
+
+int RuntimeExit() {
+  DropAllWindows();
+  appObject.reset();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  return quitCode.value_or(0);
+}
+
+void RuntimeDeclareFrameworkVersion(double version) { frameworkVersion = version; }
+double DeclaredFrameworkVersion() { return frameworkVersion; }
+
+void RuntimeInitExternalClasses() {}
+void InitPluginEntrypoints() {}
+
+void RuntimeRegisterAppObject(std::shared_ptr<Application> app) {
+  RequireUIThread();
+  appObject = std::move(app);
+  if (appObject && !appObject->PackageInfo().empty())
+    QGuiApplication::setApplicationDisplayName(ToQt(appObject->PackageInfo()));
+}
+
+std::shared_ptr<Application> App() { return appObject; }
+
+std::optional<int> QuitCodeForTesting() { return quitCode; }
+
+void ResetRuntimeForTesting() {
+  quitCode.reset();
+  ResetTerminatingForTesting();
+}
+
+}  // namespace fw

@@ -1,0 +1,17 @@
+#include "framework/separator.h"
+
+#include <QFrame>
+
+#include "framework/internal.h"
+
+namespace fw {
+
+Separator::Separator() {
+  auto* rule = new QFrame(Nursery());
+  rule->setFrameShape(QFrame::HLine);
+  rule->setFrameShadow(QFrame::Sunken);
+  Peer().widget = rule;
+  ApplyFocusPolicy();
+}
+
+}  // namespace fw

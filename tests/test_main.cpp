@@ -1,0 +1,11 @@
+// The shared main of the test programs: a headless toolkit application, then GoogleTest.
+
+#include <gtest/gtest.h>
+
+#include "framework/testing.h"
+
+int main(int argc, char** argv) {
+  fw::testing::InitForTests(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
