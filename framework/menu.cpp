@@ -78,7 +78,14 @@ MenuItem::MenuItem() : action_(std::make_unique<Action>()) {
   });
 }
 
-MenuItem::~MenuItem() { delete action_->action.data(); }
+MenuItem::~MenuItem() {
+  if (QAction* action = action_->action) {
+    action->disconnect();
+    action->setVisible(false);
+    // Deferred, so an item released when the process ends leaves the toolkit alone.
+    action->deleteLater();
+  }
+}
 
 void MenuItem::SetValue(std::string caption) {
   caption_ = std::move(caption);

@@ -7,6 +7,7 @@
 #include <QPixmap>
 #include <QScreen>
 
+#include "framework/application.h"
 #include "framework/internal.h"
 #include "framework/ui_thread.h"
 
@@ -16,11 +17,16 @@ namespace {
 
 std::int64_t reads = 0;
 
+// The bundle's resources, then share/<program>/ by the application's name and by the
+// executable's, so tools built beside the program find its pictures too.
 QStringList ResourceFolders() {
   if (!Testing().resourceFolder.empty()) return {ToQt(Testing().resourceFolder)};
   const QString bin = QCoreApplication::applicationDirPath();
-  const QString program = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
-  return {bin + "/../Resources", bin + "/../share/" + program};
+  QStringList folders = {bin + "/../Resources"};
+  if (auto app = App(); app && !app->PackageInfo().empty())
+    folders << bin + "/../share/" + ToQt(app->PackageInfo()).toLower();
+  folders << bin + "/../share/" + QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+  return folders;
 }
 
 qreal HighestScreenScale() {

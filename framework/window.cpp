@@ -23,10 +23,11 @@ namespace fw {
 namespace {
 
 // The framework's live windows, in the order they were built. The registry keeps them alive
-// while they are open; closing drops them.
+// while they are open; closing drops them. Never destroyed: a window still open when the
+// process ends must not be torn down after the toolkit's own globals are gone.
 std::vector<std::shared_ptr<Window>>& Registry() {
-  static std::vector<std::shared_ptr<Window>> windows;
-  return windows;
+  static auto* windows = new std::vector<std::shared_ptr<Window>>();
+  return *windows;
 }
 
 // The content area: the size the layout gives, whatever menu bar the window shows above it.
@@ -228,7 +229,7 @@ void Window::SetMenuBar(std::shared_ptr<fw::MenuBar> bar) {
   if (!peer_->widget) return;
   peer_->widget->setMenuBar(menuBar_ ? BuildMenuBar(*menuBar_) : new QMenuBar());
   peer_->widget->menuBar()->setVisible(menuBar_ && menuBarVisible_);
-  peer_->widget->adjustSize();
+  FitToContent();
 }
 
 std::shared_ptr<MenuItem> Window::LookupMenuItem(std::string_view name) const {
@@ -340,7 +341,13 @@ void Window::ApplyGeometry() {
   peer_->widget->layout()->setSizeConstraint(resizeable_ ? QLayout::SetDefaultConstraint
                                                          : QLayout::SetFixedSize);
   content->updateGeometry();
-  peer_->widget->adjustSize();
+  FitToContent();
+}
+
+// The window's size from its content and menu bar; unlike adjustSize, not cut to the screen.
+void Window::FitToContent() {
+  peer_->widget->layout()->activate();
+  peer_->widget->resize(peer_->widget->sizeHint());
 }
 
 void Window::ApplyTitleBarButtons() {
@@ -369,7 +376,6 @@ void Window::PlaceOnFirstShow() {
   if (placed_) return;
   placed_ = true;
   QWidget* widget = peer_->widget;
-  widget->adjustSize();
   QWidget* active = QApplication::activeWindow();
   QRect area = widget->screen() ? widget->screen()->availableGeometry() : QRect();
   // 1 and 3: over the active window (3 staggered); otherwise centred on the screen.

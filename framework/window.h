@@ -125,6 +125,7 @@ class Window : public Object, public PropertyHolder {
   friend struct WindowPeerAccess;
   std::shared_ptr<MenuItem> LookupMenuItem(std::string_view name) const;
   void ApplyGeometry();
+  void FitToContent();
   void ApplyTitleBarButtons();
   void ApplyTabOrder();
   void PlaceOnFirstShow();
