@@ -13,15 +13,21 @@ namespace fw {
 
 namespace {
 
-class CanvasWidget : public QWidget {
+class CanvasWidget : public QWidget, public OwnedWidget {
  public:
   CanvasWidget(Canvas* owner, QWidget* parent) : QWidget(parent), owner_(owner) {}
+  void Disown() override { owner_ = nullptr; }
 
  protected:
   void paintEvent(QPaintEvent*) override {
+    if (!owner_) return;
     if (auto picture = owner_->Backdrop()) QPainter(this).drawPixmap(0, 0, picture->Data().pixmap);
   }
   void mousePressEvent(QMouseEvent* event) override {
+    if (!owner_) {
+      event->accept();  // the control has gone: the press goes nowhere
+      return;
+    }
     if (event->button() != Qt::LeftButton || !owner_->MouseDown.IsAttached()) {
       event->ignore();  // goes on to the window
       return;

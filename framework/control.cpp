@@ -39,7 +39,11 @@ RectControl::RectControl() : peer_(std::make_unique<WidgetPeer>()) { RequireUITh
 
 RectControl::~RectControl() {
   // The widget belongs to the window's widget tree; if the control goes first, so does it.
-  if (peer_->widget) peer_->widget->deleteLater();
+  if (peer_->widget) {
+    if (auto* owned = dynamic_cast<OwnedWidget*>(peer_->widget.data())) owned->Disown();
+    peer_->widget->hide();
+    peer_->widget->deleteLater();
+  }
 }
 
 void RectControl::SetLeft(std::int64_t left) { left_ = left; ApplyGeometry(); }
@@ -75,6 +79,9 @@ void RectControl::SetEnabled(bool enabled) {
 
 void RectControl::SetFocus() {
   RequireUIThread();
+  // The toolkit would focus any widget asked to; a control that cannot hold the focus keeps
+  // it where it is.
+  if (!TakesFocus()) return;
   if (auto* window = peer_->widget->window()) window->activateWindow();
   peer_->widget->setFocus(Qt::OtherFocusReason);
 }

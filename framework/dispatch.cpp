@@ -62,7 +62,7 @@ void UnhandledException(std::exception_ptr exception) {
   std::fflush(stderr);
   ShowMessage("The program met an error it cannot recover from and will end.\n\n" + description,
               MessageKind::Critical);
-  Quit(kUnhandledExceptionStatus);
+  EndWith(kUnhandledExceptionStatus);
 }
 
 bool Dispatch(const std::function<void()>& handler) {
@@ -78,7 +78,7 @@ bool Dispatch(const std::function<void()>& handler) {
       UnhandledException(std::current_exception());
     } catch (...) {
       // The report itself failed; the status still says the program failed.
-      Quit(kUnhandledExceptionStatus);
+      EndWith(kUnhandledExceptionStatus);
     }
     return false;
   }

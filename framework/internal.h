@@ -42,6 +42,14 @@ struct WidgetPeer {
   QPointer<QWidget> widget;
 };
 
+// A widget that calls back into its control. The control disowns it as it goes, since events
+// already queued for the widget may still arrive before the widget itself is deleted.
+class OwnedWidget {
+ public:
+  virtual ~OwnedWidget() = default;
+  virtual void Disown() = 0;
+};
+
 enum class MessageKind { Plain, Critical };
 void ShowMessage(const std::string& text, MessageKind kind);
 
@@ -72,6 +80,8 @@ struct TestingState {
   int menuItemsBeforeFault = -1;  // -1: no fault injected
 };
 TestingState& Testing();
+// Ends the event loop with `code`, whatever an earlier Quit said: a failure outranks it.
+void EndWith(int code);
 void ResetRuntimeForTesting();
 void ResetTerminatingForTesting();
 std::optional<int> QuitCodeForTesting();

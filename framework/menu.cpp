@@ -131,6 +131,8 @@ std::shared_ptr<MenuItem> MenuItem::Item(std::size_t index) const {
 MenuItem::Action& MenuItem::ToolkitAction() const { return *action_; }
 
 bool MenuItem::CanAct() const {
+  Window* window = FrameworkWindowOf(QApplication::activeWindow());
+  if (window && window->HasMenuHandler(name_)) return true;
   const EditCommand* command = EditCommandNamed(name_);
   if (!command) return true;
   QWidget* focused = QApplication::focusWidget();
@@ -148,10 +150,13 @@ void MenuItem::Choose() {
 
 void MenuItem::DefaultAction() {
   const EditCommand* command = EditCommandNamed(name_);
-  if (!command || !CanAct()) return;
+  if (!command) return;
   QWidget* focused = QApplication::focusWidget();
-  if (auto* line = qobject_cast<QLineEdit*>(focused)) command->onLine(line);
-  else if (auto* area = qobject_cast<QPlainTextEdit*>(focused)) command->onArea(area);
+  if (auto* line = qobject_cast<QLineEdit*>(focused)) {
+    if (command->canOnLine(line)) command->onLine(line);
+  } else if (auto* area = qobject_cast<QPlainTextEdit*>(focused)) {
+    if (command->canOnArea(area)) command->onArea(area);
+  }
 }
 
 void QuitMenuItem::DefaultAction() { Quit(0); }

@@ -15,6 +15,7 @@ namespace fw {
 namespace {
 
 std::optional<int> quitCode;
+bool running = false;  // RuntimeRun's event loop
 double frameworkVersion = 0.0;
 std::shared_ptr<Application> appObject;
 
@@ -36,13 +37,22 @@ void RunFrameworkInitialization(void (*routine)()) {
 void RuntimeRun() {
   RequireUIThread();
   if (quitCode) return;
+  running = true;
   QApplication::exec();
+  running = false;
 }
 
 void Quit(int code) {
   if (quitCode) return;
+  EndWith(code);
+}
+
+void EndWith(int code) {
   quitCode = code;
-  QCoreApplication::exit(code);
+  // Only RuntimeRun's loop is told to end; before it runs, RuntimeRun sees quitCode instead.
+  // Told with that loop not running, the toolkit would keep the request and end every later
+  // modal loop at once: message boxes would return unseen, even after a test's Reset.
+  if (running) QCoreApplication::exit(code);
 }
 
 int RuntimeExit() {

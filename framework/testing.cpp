@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QTest>
@@ -53,6 +54,21 @@ constexpr struct {
              {Key::Right, Qt::Key_Right},         {Key::Home, Qt::Key_Home},
              {Key::End, Qt::Key_End},             {Key::F1, Qt::Key_F1}};
 
+// One key click per character. QTest::keyClicks knows only ASCII and aborts on anything else,
+// so every other character (a surrogate pair as one) is sent as a key with that text.
+void KeyClicks(QWidget* target, std::string_view text) {
+  const QString chars = ToQt(text);
+  for (qsizetype i = 0; i < chars.size(); ++i) {
+    if (chars[i].unicode() < 0x80) {
+      QTest::keyClick(target, chars[i].toLatin1());
+      continue;
+    }
+    const qsizetype length = chars[i].isHighSurrogate() && i + 1 < chars.size() ? 2 : 1;
+    QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, chars.mid(i, length), Qt::NoModifier);
+    i += length - 1;
+  }
+}
+
 }  // namespace
 
 void InitForTests(int& argc, char** argv) {
@@ -88,7 +104,7 @@ std::optional<int> QuitCode() { return QuitCodeForTesting(); }
 
 void TypeText(RectControl& control, std::string_view text) {
   ActivateWindowOf(WidgetOf(control));
-  QTest::keyClicks(WidgetOf(control), ToQt(text));
+  KeyClicks(WidgetOf(control), text);
 }
 
 void PressKey(RectControl& control, Key key) {
@@ -103,7 +119,7 @@ void PressShortcut(RectControl& control, std::string_view shortcut) {
 
 void PressKeyInWindow(Window& window, std::string_view text) {
   ActivateWindowOf(PeerWindow(window));
-  QTest::keyClicks(KeyTargetOf(window), ToQt(text));
+  KeyClicks(KeyTargetOf(window), text);
 }
 
 void PressShortcutInWindow(Window& window, std::string_view shortcut) {
@@ -119,6 +135,16 @@ void ClickWindow(Window& window, int x, int y) {
   QWidget* target = content->childAt(x, y);
   if (!target) target = content;
   QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, target->mapFrom(content, QPoint(x, y)));
+}
+
+void PostClick(RectControl& control, int x, int y) {
+  const QPointF at(x, y);
+  const QPointF global = WidgetOf(control)->mapToGlobal(at);
+  for (auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+    auto buttons = type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
+    QCoreApplication::postEvent(WidgetOf(control),
+                                new QMouseEvent(type, at, global, Qt::LeftButton, buttons, Qt::NoModifier));
+  }
 }
 
 void CloseByUser(Window& window) { PeerWindow(window)->close(); }

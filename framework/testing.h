@@ -46,6 +46,8 @@ void PressShortcutInWindow(Window& window, std::string_view shortcut);
 // A left click at (x, y) in the control's or the window content's coordinates.
 void Click(RectControl& control, int x, int y);
 void ClickWindow(Window& window, int x, int y);
+// A left click queued behind the events already waiting, as a fast user's second click is.
+void PostClick(RectControl& control, int x, int y);
 // The user's close button.
 void CloseByUser(Window& window);
 

@@ -20,9 +20,10 @@ Qt::Alignment AlignmentOf(std::int64_t alignment) {
 }
 
 // The line edit that asks the field's KeyDown handler about every typed key first.
-class FieldWidget : public QLineEdit {
+class FieldWidget : public QLineEdit, public OwnedWidget {
  public:
   FieldWidget(TextField* owner, QWidget* parent) : QLineEdit(parent), owner_(owner) {}
+  void Disown() override { owner_ = nullptr; }
 
  protected:
   // Tab moves the focus before keyPressEvent would see it, so it is asked about here.
@@ -45,7 +46,7 @@ class FieldWidget : public QLineEdit {
   bool Swallowed(const QKeyEvent& event) {
     auto key = KeyTextOf(event);
     if (!key) return false;
-    if (InModalSession()) return true;
+    if (InModalSession() || !owner_) return true;
     if (!owner_->KeyDown.IsAttached()) return false;
     bool swallowed = false;
     auto self = std::static_pointer_cast<TextField>(owner_->shared_from_this());

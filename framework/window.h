@@ -98,6 +98,7 @@ class Window : public Object, public PropertyHolder {
   }
   // Binds a handler of this window to the menu item named `itemName`.
   void AddMenuHandler(const std::string& itemName, std::function<bool()> handler);
+  bool HasMenuHandler(std::string_view itemName) const { return menuHandlers_.contains(itemName); }
   // Runs this window's handler for the item; false when it has none or the handler declined.
   bool HandleMenuItem(std::string_view itemName);
 
