@@ -64,7 +64,7 @@ void Canvas::SetAllowFocus(bool on) {
 void Canvas::SetProperty(const Property& p) {
   using T = PropertyTable<Canvas>;
   static const T table = {{"AllowFocus", T::Calls<bool>(&Canvas::SetAllowFocus)}};
-  if (table.Apply(*this, p, PropertyOwnerName()) || Keep<bool>(p, {"DoubleBuffer"})) return;
+  if (table.Apply(*this, p) || Keep<bool>(p, {"DoubleBuffer"})) return;
   RectControl::SetProperty(p);
 }
 

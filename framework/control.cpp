@@ -154,7 +154,7 @@ void RectControl::SetProperty(const Property& p) {
       {"Tooltip", PropertyTable<RectControl>::Calls<std::string>(&RectControl::SetTooltip)},
       {"InitialParent", PropertyTable<RectControl>::Calls<std::string>(&RectControl::SetInitialParent)},
   };
-  if (!table.Apply(*this, p, PropertyOwnerName())) Control::SetProperty(p);
+  if (!table.Apply(*this, p)) Control::SetProperty(p);
 }
 
 }  // namespace fw

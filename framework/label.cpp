@@ -54,7 +54,7 @@ void Label::SetProperty(const Property& p) {
       {"Multiline", T::Calls<bool>(&Label::SetMultiline)},
       {"Selectable", T::Calls<bool>(&Label::SetSelectable)},
   };
-  if (!table.Apply(*this, p, PropertyOwnerName())) TextControl::SetProperty(p);
+  if (!table.Apply(*this, p)) TextControl::SetProperty(p);
 }
 
 }  // namespace fw

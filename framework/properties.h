@@ -60,10 +60,9 @@ class PropertyTable {
   PropertyTable(std::initializer_list<std::pair<const std::string, Setter>> setters)
       : setters_(setters) {}
 
-  bool Apply(T& target, const Property& property, std::string_view owner) const {
+  bool Apply(T& target, const Property& property) const {
     auto found = setters_.find(property.name);
     if (found == setters_.end()) return false;
-    (void)owner;
     found->second(target, property);
     return true;
   }

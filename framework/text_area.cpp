@@ -80,7 +80,7 @@ void TextArea::SetProperty(const Property& p) {
       {"HasVerticalScrollbar", T::Calls<bool>(&TextArea::SetHasVerticalScrollbar)},
       {"HasHorizontalScrollbar", T::Calls<bool>(&TextArea::SetHasHorizontalScrollbar)},
   };
-  if (table.Apply(*this, p, PropertyOwnerName()) ||
+  if (table.Apply(*this, p) ||
       Keep<bool>(p, {"Multiline", "HideSelection", "AllowStyledText"}) ||
       Keep<double>(p, {"LineHeight", "LineSpacing"}))
     return;

@@ -78,7 +78,7 @@ void TextControl::SetProperty(const Property& p) {
       {"Italic", T::Calls<bool>(&TextControl::SetItalic)},
       {"Underline", T::Calls<bool>(&TextControl::SetUnderline)},
   };
-  if (table.Apply(*this, p, PropertyOwnerName()) || Keep<std::int64_t>(p, {"FontUnit"})) return;
+  if (table.Apply(*this, p) || Keep<std::int64_t>(p, {"FontUnit"})) return;
   RectControl::SetProperty(p);
 }
 
@@ -98,7 +98,7 @@ void TextEditControl::SetProperty(const Property& p) {
       {"MaximumCharactersAllowed",
        T::Calls<std::int64_t>(&TextEditControl::SetMaximumCharactersAllowed)},
   };
-  if (table.Apply(*this, p, PropertyOwnerName()) ||
+  if (table.Apply(*this, p) ||
       Keep<std::string>(p, {"Format", "ValidationMask"}) || Keep<bool>(p, {"AllowSpellChecking"}))
     return;
   TextControl::SetProperty(p);

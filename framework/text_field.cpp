@@ -115,7 +115,7 @@ void TextField::SetProperty(const Property& p) {
       {"Password", T::Calls<bool>(&TextField::SetPassword)},
       {"Hint", T::Calls<std::string>(&TextField::SetHint)},
   };
-  if (!table.Apply(*this, p, PropertyOwnerName())) TextEditControl::SetProperty(p);
+  if (!table.Apply(*this, p)) TextEditControl::SetProperty(p);
 }
 
 }  // namespace fw

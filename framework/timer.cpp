@@ -61,7 +61,7 @@ void Timer::SetProperty(const Property& p) {
       {"Period", T::Calls<std::int64_t>(&Timer::SetPeriod)},
       {"RunMode", T::Calls<std::int64_t>(&Timer::SetRunMode)},
   };
-  if (!table.Apply(*this, p, PropertyOwnerName())) Control::SetProperty(p);
+  if (!table.Apply(*this, p)) Control::SetProperty(p);
 }
 
 }  // namespace fw

@@ -228,7 +228,7 @@ void Window::SetMenuBar(std::shared_ptr<fw::MenuBar> bar) {
   menuBar_ = std::move(bar);
   if (!peer_->widget) return;
   peer_->widget->setMenuBar(menuBar_ ? BuildMenuBar(*menuBar_) : new QMenuBar());
-  peer_->widget->menuBar()->setVisible(menuBar_ && menuBarVisible_);
+  ApplyMenuBarVisibility();
   FitToContent();
 }
 
@@ -284,42 +284,40 @@ std::string Window::PropertyOwnerName() const { return "window " + ClassNameOf(*
 
 void Window::SetProperty(const Property& p) {
   RequireUIThread();
+  // A setter that stores the value in `field`, then lets the window apply it.
+  auto stores = []<class V>(V Window::*field, void (Window::*apply)()) {
+    return [field, apply](Window& w, const Property& p) {
+      w.*field = Expect<V>(p, w.PropertyOwnerName());
+      if (apply) (w.*apply)();
+    };
+  };
   static const PropertyTable<Window> table = {
-      {"Width", [](Window& w, const Property& p) { w.width_ = Expect<std::int64_t>(p, w.PropertyOwnerName()); w.ApplyGeometry(); }},
-      {"Height", [](Window& w, const Property& p) { w.height_ = Expect<std::int64_t>(p, w.PropertyOwnerName()); w.ApplyGeometry(); }},
-      {"MinimumWidth", [](Window& w, const Property& p) { w.minWidth_ = Expect<std::int64_t>(p, w.PropertyOwnerName()); w.ApplyGeometry(); }},
-      {"MinimumHeight", [](Window& w, const Property& p) { w.minHeight_ = Expect<std::int64_t>(p, w.PropertyOwnerName()); w.ApplyGeometry(); }},
-      {"MaximumWidth", [](Window& w, const Property& p) { w.maxWidth_ = Expect<std::int64_t>(p, w.PropertyOwnerName()); w.ApplyGeometry(); }},
-      {"MaximumHeight", [](Window& w, const Property& p) { w.maxHeight_ = Expect<std::int64_t>(p, w.PropertyOwnerName()); w.ApplyGeometry(); }},
-      {"Resizeable", [](Window& w, const Property& p) { w.resizeable_ = Expect<bool>(p, w.PropertyOwnerName()); w.ApplyGeometry(); }},
-      {"Title", [](Window& w, const Property& p) { w.peer_->widget->setWindowTitle(ToQt(Expect<std::string>(p, w.PropertyOwnerName()))); }},
-      {"HasCloseButton", [](Window& w, const Property& p) { w.closeButton_ = Expect<bool>(p, w.PropertyOwnerName()); w.ApplyTitleBarButtons(); }},
-      {"HasMinimizeButton", [](Window& w, const Property& p) { w.minimizeButton_ = Expect<bool>(p, w.PropertyOwnerName()); w.ApplyTitleBarButtons(); }},
-      {"HasMaximizeButton", [](Window& w, const Property& p) { w.maximizeButton_ = Expect<bool>(p, w.PropertyOwnerName()); w.ApplyTitleBarButtons(); }},
+      {"Width", stores(&Window::width_, &Window::ApplyGeometry)},
+      {"Height", stores(&Window::height_, &Window::ApplyGeometry)},
+      {"MinimumWidth", stores(&Window::minWidth_, &Window::ApplyGeometry)},
+      {"MinimumHeight", stores(&Window::minHeight_, &Window::ApplyGeometry)},
+      {"MaximumWidth", stores(&Window::maxWidth_, &Window::ApplyGeometry)},
+      {"MaximumHeight", stores(&Window::maxHeight_, &Window::ApplyGeometry)},
+      {"Resizeable", stores(&Window::resizeable_, &Window::ApplyGeometry)},
+      {"HasCloseButton", stores(&Window::closeButton_, &Window::ApplyTitleBarButtons)},
+      {"HasMinimizeButton", stores(&Window::minimizeButton_, &Window::ApplyTitleBarButtons)},
+      {"HasMaximizeButton", stores(&Window::maximizeButton_, &Window::ApplyTitleBarButtons)},
+      {"DefaultLocation", stores(&Window::defaultLocation_, nullptr)},
+      {"MenuBarVisible", stores(&Window::menuBarVisible_, &Window::ApplyMenuBarVisibility)},
+      {"HasBackgroundColor", stores(&Window::hasBackground_, &Window::ApplyBackground)},
+      {"BackgroundColor", stores(&Window::background_, &Window::ApplyBackground)},
+      {"Title", [](Window& w, const Property& p) {
+         w.peer_->widget->setWindowTitle(ToQt(Expect<std::string>(p, w.PropertyOwnerName())));
+       }},
       {"FullScreen", [](Window& w, const Property& p) {
          bool on = Expect<bool>(p, w.PropertyOwnerName());
          w.peer_->widget->setWindowState(on ? Qt::WindowFullScreen : Qt::WindowNoState);
        }},
-      {"DefaultLocation", [](Window& w, const Property& p) { w.defaultLocation_ = Expect<std::int64_t>(p, w.PropertyOwnerName()); }},
       {"Visible", [](Window& w, const Property& p) {
          if (Expect<bool>(p, w.PropertyOwnerName())) w.Show(); else w.Hide();
        }},
-      {"HasBackgroundColor", [](Window& w, const Property& p) {
-         w.peer_->widget->centralWidget()->setAutoFillBackground(Expect<bool>(p, w.PropertyOwnerName()));
-       }},
-      {"BackgroundColor", [](Window& w, const Property& p) {
-         Color c = Expect<Color>(p, w.PropertyOwnerName());
-         QWidget* content = w.peer_->widget->Content();
-         QPalette palette = content->palette();
-         palette.setColor(QPalette::Window, QColor(c.red, c.green, c.blue));
-         content->setPalette(palette);
-       }},
-      {"MenuBarVisible", [](Window& w, const Property& p) {
-         w.menuBarVisible_ = Expect<bool>(p, w.PropertyOwnerName());
-         if (w.peer_->widget->menuWidget()) w.peer_->widget->menuWidget()->setVisible(w.menuBarVisible_ && w.menuBar_);
-       }},
   };
-  if (table.Apply(*this, p, PropertyOwnerName())) return;
+  if (table.Apply(*this, p)) return;
   // Meaningful only on the original platform: kept so they can be read back.
   if (Keep<std::int64_t>(p, {"Type", "MacProcID"}) ||
       Keep<bool>(p, {"HasFullScreenButton", "Composite", "LiveResize"}))
@@ -348,6 +346,18 @@ void Window::ApplyGeometry() {
 void Window::FitToContent() {
   peer_->widget->layout()->activate();
   peer_->widget->resize(peer_->widget->sizeHint());
+}
+
+void Window::ApplyMenuBarVisibility() {
+  if (QWidget* bar = peer_->widget->menuWidget()) bar->setVisible(menuBarVisible_ && menuBar_);
+}
+
+void Window::ApplyBackground() {
+  QWidget* content = peer_->widget->Content();
+  QPalette palette = content->palette();
+  palette.setColor(QPalette::Window, QColor(background_.red, background_.green, background_.blue));
+  content->setPalette(palette);
+  content->setAutoFillBackground(hasBackground_);
 }
 
 void Window::ApplyTitleBarButtons() {

@@ -128,6 +128,8 @@ class Window : public Object, public PropertyHolder {
   void ApplyGeometry();
   void FitToContent();
   void ApplyTitleBarButtons();
+  void ApplyMenuBarVisibility();
+  void ApplyBackground();
   void ApplyTabOrder();
   void PlaceOnFirstShow();
   // The close button's road: Close event, then the window is dropped.
@@ -144,7 +146,8 @@ class Window : public Object, public PropertyHolder {
   std::int64_t maxWidth_ = 32000, maxHeight_ = 32000, defaultLocation_ = 0;
   bool resizeable_ = true, closeButton_ = true, minimizeButton_ = true, maximizeButton_ = true;
   bool visible_ = true, menuBarVisible_ = true, constructing_ = false, closed_ = false;
-  bool placed_ = false;
+  bool placed_ = false, hasBackground_ = false;
+  Color background_ = Color::FromRGB(0xFFFFFF);
 };
 
 // The live window registered under `className` ("ControlWnd.ControlWnd"), or nil.
