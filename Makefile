@@ -1,19 +1,44 @@
 # A thin front over the CMake presets: set-up, then configure, build, run or test.
 PRESET ?= default
 DEB_PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev \
-                fonts-dejavu-core fonts-liberation2 xvfb xauth x11-apps
+                fonts-dejavu-core fonts-liberation2 xvfb xauth x11-apps \
+                desktop-file-utils appstream strace librsvg2-bin python3 \
+                clang libclang-rt-14-dev xdotool xclip
 BUILD_DIR := build/$(PRESET)
+PREFIX ?= /usr/local
+FUZZ_SECONDS ?= 60
 
-.PHONY: run test test-asan setup build configure clean
+.PHONY: run test test-asan fuzz e2e install bench setup build configure clean
 
 run: build
-	$(BUILD_DIR)/bin/mireldantholm
+	@if [ "$$(uname)" = Darwin ]; then open -W $(BUILD_DIR)/bin/Mireldantholm.app; \
+	else $(BUILD_DIR)/bin/mireldantholm; fi
 
 test: build
 	ctest --preset $(PRESET)
 
 test-asan:
 	$(MAKE) test PRESET=asan
+
+# The libFuzzer targets (clang, address and undefined-behaviour sanitizers), FUZZ_SECONDS each.
+fuzz: setup
+	@test -f build/fuzz/build.ninja || cmake --preset fuzz
+	cmake --build --preset fuzz
+	tests/fuzz/run.sh build/fuzz $(FUZZ_SECONDS)
+
+# The end-to-end test alone (make test runs it too): the program on Xvfb, driven by real X events.
+e2e: build
+	ctest --preset $(PRESET) -L e2e
+
+# Installs into $(PREFIX) (bin/, share/); sudo only when the prefix is not writable.
+install: build
+	@dir="$(PREFIX)"; while [ ! -e "$$dir" ]; do dir=$$(dirname "$$dir"); done; \
+	SUDO=""; [ -w "$$dir" ] || SUDO=sudo; \
+	$$SUDO cmake --install $(BUILD_DIR) --prefix "$(PREFIX)"
+
+# Start-up time, peak memory and idle CPU against a minimal Qt program (bench/startup.py).
+bench: configure
+	cmake --build --preset $(PRESET) --target bench
 
 build: configure
 	cmake --build --preset $(PRESET)

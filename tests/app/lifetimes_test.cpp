@@ -5,6 +5,7 @@
 
 #include "calculator/control_wnd.h"
 #include "framework/testing.h"
+#include "program_test.h"
 #include "windows/about_wnd.h"
 
 using namespace std::chrono_literals;
@@ -15,17 +16,8 @@ const char* const kFirstEmptyMessage =
     "Please enter an estimate of the standard deviation of the predictor test in the population "
     "(unrestricted)";
 
-class Lifetimes : public ::testing::Test {
+class Lifetimes : public ProgramTest {
  protected:
-  void SetUp() override {
-    fw::testing::Reset();
-    fw::testing::AnswerMessageBoxes(true);
-    fw::testing::SetResourceFolder(std::string(SOURCE_DIR) + "/resources/pictures");
-  }
-  void TearDown() override {
-    fw::testing::AnswerMessageBoxes(true);
-    fw::testing::Reset();
-  }
   static bool CalculatorBuilt() { return fw::GetImplicitWindow("ControlWnd.ControlWnd") != nullptr; }
 };
 

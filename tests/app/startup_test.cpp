@@ -13,6 +13,7 @@
 #include "framework/dispatch.h"
 #include "framework/runtime.h"
 #include "framework/testing.h"
+#include "program_test.h"
 #include "framework/window.h"
 #include "windows/about_wnd.h"
 
@@ -20,15 +21,7 @@ using namespace std::chrono_literals;
 
 namespace {
 
-class Startup : public ::testing::Test {
- protected:
-  void SetUp() override {
-    fw::testing::Reset();
-    fw::testing::AnswerMessageBoxes(true);
-    fw::testing::SetResourceFolder(std::string(SOURCE_DIR) + "/resources/pictures");
-  }
-  void TearDown() override { fw::testing::Reset(); }
-};
+class Startup : public ProgramTest {};
 
 std::vector<std::string> LiveWindowClasses() {
   std::vector<std::string> names;

@@ -13,6 +13,7 @@
 
 #include "calculator/control_wnd.h"
 #include "framework/testing.h"
+#include "program_test.h"
 #include "framework/text_field.h"
 #include "framework/window.h"
 
@@ -52,14 +53,8 @@ inline std::shared_ptr<fw::TextField> FieldOf(ControlWnd& w, Field field) {
   return nullptr;
 }
 
-class CalculatorTest : public ::testing::Test {
+class CalculatorTest : public ProgramTest {
  protected:
-  void SetUp() override {
-    fw::testing::Reset();
-    fw::testing::AnswerMessageBoxes(true);
-    fw::testing::SetResourceFolder(std::string(SOURCE_DIR) + "/resources/pictures");
-  }
-  void TearDown() override { fw::testing::Reset(); }
 
   // The calculator window; built (and shown) on the first call of a test. The desktop makes a
   // newly shown window the active one through the event loop, and only then does the keyboard

@@ -9,20 +9,15 @@
 
 #include "calculator/control_wnd.h"
 #include "framework/testing.h"
+#include "program_test.h"
 #include "framework/window.h"
 #include "windows/about_wnd.h"
 #include "windows/help_wnd.h"
 
 namespace wndtest {
 
-class WindowsTest : public ::testing::Test {
+class WindowsTest : public ProgramTest {
  protected:
-  void SetUp() override {
-    fw::testing::Reset();
-    fw::testing::AnswerMessageBoxes(true);
-    fw::testing::SetResourceFolder(std::string(SOURCE_DIR) + "/resources/pictures");
-  }
-  void TearDown() override { fw::testing::Reset(); }
 
   // The live calculator window, or nil when none has been built.
   static std::shared_ptr<fw::Window> LiveCalculator() { return fw::GetImplicitWindow("ControlWnd.ControlWnd"); }
