@@ -402,7 +402,7 @@ void Window::PlaceOnFirstShow() {
 std::shared_ptr<Window> GetImplicitWindow(std::string_view className) {
   RequireUIThread();
   for (const auto& window : Registry())
-    if (RegisteredClassName(typeid(*window)) == className) return window;
+    if (const Window& live = *window; RegisteredClassName(typeid(live)) == className) return window;
   return nullptr;
 }
 

@@ -1,0 +1,308 @@
+// Bad input through every way text reaches an input field: typed keys, Edit > Paste, the paste
+// shortcut and text set by the program. With the two other fields valid, each row judges one
+// field, and the compute button must end in one of the two defined outcomes: a result of four
+// decimals (never NaN, INF or fewer decimals) or exactly one of the six validation messages, with
+// the focus back in the field. Which of the two, and which message or value, is worked out from
+// the text the field holds, with the textbook formula.
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <ostream>
+#include <regex>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "calculator/control_wnd.h"
+#include "framework/testing.h"
+#include "program_test.h"
+#include "framework/text.h"
+#include "framework/text_field.h"
+#include "framework/window.h"
+
+namespace {
+
+using fw::testing::BeepCount;
+using fw::testing::FocusedControlName;
+using fw::testing::IsShown;
+using fw::testing::MessageBoxTexts;
+
+enum class Field { Rxx, Ryy, Rxy };
+enum class Channel { Typed, EditPaste, PasteShortcut, SetText };
+
+constexpr Field kFields[] = {Field::Rxx, Field::Ryy, Field::Rxy};
+constexpr Channel kChannels[] = {Channel::Typed, Channel::EditPaste, Channel::PasteShortcut,
+                                 Channel::SetText};
+
+constexpr const char* kFieldNames[] = {"RxxFld", "RyyFld", "RxyFld"};
+constexpr const char* kChannelNames[] = {"typed", "edit_menu_paste", "paste_shortcut", "set_text"};
+// Valid values for the fields a row does not judge: the help text's worked example.
+constexpr const char* kValid[] = {"13", "9", ".44"};
+// The fields' character limits, as the window's layout gives them.
+constexpr std::size_t kLimits[] = {8, 8, 7};
+
+struct Message {
+  std::string_view text;
+  Field field;
+};
+
+// The six validation messages, in the order the compute button makes its tests.
+constexpr Message kMessages[] = {
+    {"Please enter an estimate of the standard deviation of the predictor test in the population "
+     "(unrestricted)",
+     Field::Rxx},
+    {"Please enter the obtained standard deviation of the predictor test in this sample",
+     Field::Ryy},
+    {"Please enter the validity coefficient obtained in this sample", Field::Rxy},
+    {"Unrestricted standard deviation must be > 0.00", Field::Rxx},
+    {"Obtained standard deviation must be > 0.00", Field::Ryy},
+    {"Obtained validity coefficient must range from -1.00 to +1.00", Field::Rxy},
+};
+
+int IndexOf(Field field) {
+  return static_cast<int>(field);
+}
+
+std::shared_ptr<fw::TextField> FieldOf(ControlWnd& w, Field field) {
+  switch (field) {
+    case Field::Rxx:
+      return w.RxxFld();
+    case Field::Ryy:
+      return w.RyyFld();
+    case Field::Rxy:
+      return w.RxyFld();
+  }
+  return nullptr;
+}
+
+struct BadInput {
+  const char* name;
+  std::string text;
+};
+
+std::string LongDigits() {
+  std::string text;
+  while (text.size() < 32768) text += "1234567890";
+  text.resize(32768);
+  return text;
+}
+
+const std::vector<BadInput>& BadInputs() {
+  static const std::vector<BadInput> inputs = {
+      {"empty", ""},
+      {"blanks", "  "},
+      {"lone_point", "."},
+      {"lone_minus", "-"},
+      {"doubled_minus", "--1"},
+      {"two_points", "1.2.3"},
+      {"nan", "nan"},
+      {"inf", "inf"},
+      {"huge_exponent", "1e999"},
+      {"tiny_exponent", "1e-400"},
+      {"unicode_minus_sign", "−1"},   // U+2212 MINUS SIGN
+      {"arabic_indic_digits", "١٢"},  // U+0661 U+0662
+      {"full_width_digits", "１２"},  // U+FF11 U+FF12
+      {"decimal_comma", "1,5"},
+      {"text_of_32768_characters", LongDigits()},
+      {"right_to_left_hebrew", "שלום"},  // U+05E9 U+05DC U+05D5 U+05DD
+      {"emoji", "😀"},                    // U+1F600, beyond the BMP
+  };
+  return inputs;
+}
+
+struct Row {
+  Field field;
+  Channel channel;
+  const BadInput* input;
+};
+
+std::vector<Row> Rows() {
+  std::vector<Row> rows;
+  for (Field field : kFields)
+    for (Channel channel : kChannels)
+      for (const BadInput& input : BadInputs()) rows.push_back({field, channel, &input});
+  return rows;
+}
+
+// The code points of a UTF-8 text (the inputs here are all well formed).
+std::vector<char32_t> CodePoints(std::string_view text) {
+  std::vector<char32_t> points;
+  for (std::size_t i = 0; i < text.size();) {
+    const std::int64_t code = fw::Asc(text.substr(i));
+    points.push_back(static_cast<char32_t>(code));
+    i += code < 0x80 ? 1 : code < 0x800 ? 2 : code < 0x10000 ? 3 : 4;
+  }
+  return points;
+}
+
+std::size_t Utf8Length(char32_t code) {
+  return code < 0x80 ? 1 : code < 0x800 ? 2 : code < 0x10000 ? 3 : 4;
+}
+// A field counts its characters in UTF-16 units: a character beyond the BMP counts twice.
+std::size_t Utf16Length(char32_t code) {
+  return code < 0x10000 ? 1 : 2;
+}
+
+// What typing the text leaves in an empty field: the characters the key filter lets through, as
+// many as the field takes.
+std::string Typed(std::string_view text, Field field) {
+  std::string kept;
+  for (char32_t code : CodePoints(text)) {
+    const bool passes =
+        (code >= '0' && code <= '9') || code == '.' || (code == '-' && field == Field::Rxy);
+    if (passes && kept.size() < kLimits[IndexOf(field)]) kept += static_cast<char>(code);
+  }
+  return kept;
+}
+
+// The keys typing the text presses that the filter refuses: one key, and one beep, a character.
+int Refused(std::string_view text, Field field) {
+  int refused = 0;
+  for (char32_t code : CodePoints(text)) {
+    const bool passes =
+        (code >= '0' && code <= '9') || code == '.' || (code == '-' && field == Field::Rxy);
+    if (!passes) ++refused;
+  }
+  return refused;
+}
+
+// The text's first `limit` characters, as a field counts them.
+std::string Prefix(std::string_view text, std::size_t limit) {
+  std::size_t units = 0, bytes = 0;
+  for (char32_t code : CodePoints(text)) {
+    if (units + Utf16Length(code) > limit) break;
+    units += Utf16Length(code);
+    bytes += Utf8Length(code);
+  }
+  return std::string(text.substr(0, bytes));
+}
+
+struct Outcome {
+  int message = -1;  // index into kMessages, or -1 for a result
+  double c = 0.0;
+};
+
+// What the compute button must do with these texts: every empty field is reported before any
+// value is judged, then the ranges; otherwise the textbook correction for restriction of range
+// in the predictor, c = r·k / √(1 − r² + r²·k²) with k = U / R.
+Outcome Expected(const std::array<std::string, 3>& texts) {
+  for (int i = 0; i < 3; ++i)
+    if (texts[i].empty()) return {i};
+  const double u = fw::Val(texts[0]);
+  const double sample = fw::Val(texts[1]);
+  const double r = fw::Val(texts[2]);
+  if (!(u > 0)) return {3};
+  if (!(sample > 0)) return {4};
+  if (!(r >= -1 && r <= 1)) return {5};
+  const double k = u / sample;
+  return {-1, r * k / std::sqrt(1 - r * r + r * r * k * k)};
+}
+
+bool LooksLikeFourDecimals(const std::string& text) {
+  static const std::regex pattern(R"(^-?[0-9]*\.[0-9]{4}$)");
+  return std::regex_match(text, pattern);
+}
+
+class BadInputChannels : public ProgramTest, public ::testing::WithParamInterface<Row> {
+ protected:
+  static void Enter(ControlWnd& w, fw::TextField& field, Channel channel, const std::string& text) {
+    field.SetFocus();
+    switch (channel) {
+      case Channel::Typed:
+        fw::testing::TypeText(field, text);
+        break;
+      case Channel::EditPaste:
+        fw::testing::SetClipboardText(text);
+        fw::testing::ChooseMenuItem(w, "EditPaste");
+        break;
+      case Channel::PasteShortcut:
+        fw::testing::SetClipboardText(text);
+        fw::testing::PressShortcut(field, "Ctrl+V");
+        break;
+      case Channel::SetText:
+        field.SetText(text);
+        break;
+    }
+  }
+};
+
+TEST_P(BadInputChannels, ends_in_a_four_decimal_result_or_the_one_message_the_text_calls_for) {
+  const Row& row = GetParam();
+  const std::string& input = row.input->text;
+  auto w = fw::ImplicitInstance<ControlWnd>();
+  for (Field other : kFields)
+    if (other != row.field) fw::testing::TypeText(*FieldOf(*w, other), kValid[IndexOf(other)]);
+  ASSERT_EQ(BeepCount(), 0);
+  auto field = FieldOf(*w, row.field);
+
+  Enter(*w, *field, row.channel, input);
+
+  // What got in: through the keys, only what the filter passes; by every other way, the text
+  // itself, unfiltered, as far as the field takes it.
+  const std::string held = field->Text();
+  switch (row.channel) {
+    case Channel::Typed:
+      EXPECT_EQ(held, Typed(input, row.field));
+      EXPECT_EQ(BeepCount(), Refused(input, row.field));
+      break;
+    case Channel::EditPaste:
+    case Channel::PasteShortcut:
+      EXPECT_EQ(held, Prefix(input, kLimits[IndexOf(row.field)]));
+      EXPECT_EQ(BeepCount(), 0);
+      break;
+    case Channel::SetText:
+      EXPECT_TRUE(input.starts_with(held));
+      EXPECT_EQ(held.empty(), input.empty());
+      EXPECT_EQ(BeepCount(), 0);
+      break;
+  }
+
+  std::array<std::string, 3> texts;
+  for (Field f : kFields) texts[IndexOf(f)] = FieldOf(*w, f)->Text();
+  const Outcome expected = Expected(texts);
+  // The focus elsewhere, so that a message must bring it back.
+  FieldOf(*w, row.field == Field::Rxx ? Field::Ryy : Field::Rxx)->SetFocus();
+  ASSERT_NE(FocusedControlName(), kFieldNames[IndexOf(row.field)]);
+
+  fw::testing::Click(*w->ComputeCanvas(), 10, 10);
+
+  const std::vector<std::string>& messages = MessageBoxTexts();
+  const std::string shown = w->RdFld()->Text();
+  if (expected.message >= 0) {
+    const Message& message = kMessages[expected.message];
+    ASSERT_EQ(message.field, row.field) << "the other fields hold valid values";
+    EXPECT_EQ(messages, std::vector<std::string>{std::string(message.text)});
+    EXPECT_EQ(FocusedControlName(), kFieldNames[IndexOf(row.field)]);
+    EXPECT_FALSE(IsShown(*w->RdFld()));
+    EXPECT_EQ(shown, "");
+  } else {
+    EXPECT_TRUE(messages.empty()) << messages.front();
+    EXPECT_TRUE(IsShown(*w->RdFld()));
+    EXPECT_TRUE(IsShown(*w->RdText()));
+    EXPECT_TRUE(LooksLikeFourDecimals(shown)) << shown;
+    ASSERT_TRUE(std::isfinite(expected.c));
+    EXPECT_LE(std::fabs(expected.c), 1 + 1e-12);
+    EXPECT_EQ(shown, fw::Format(expected.c, ".0000"));
+  }
+  // The compute button reads the fields and never writes them.
+  for (Field f : kFields) EXPECT_EQ(FieldOf(*w, f)->Text(), texts[IndexOf(f)]);
+}
+
+std::string NameOf(const Row& row) {
+  return std::string(kFieldNames[IndexOf(row.field)]) + "_" +
+         kChannelNames[static_cast<int>(row.channel)] + "_" + row.input->name;
+}
+
+void PrintTo(const Row& row, std::ostream* out) {
+  *out << NameOf(row);
+}
+
+INSTANTIATE_TEST_SUITE_P(BadInput, BadInputChannels, ::testing::ValuesIn(Rows()),
+                         [](const auto& info) { return NameOf(info.param); });
+
+}  // namespace
