@@ -13,13 +13,13 @@
 #include <cstdint>
 #include <memory>
 #include <ostream>
-#include <regex>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "calculator/control_wnd.h"
 #include "framework/testing.h"
+#include "correction_oracle.h"
 #include "program_test.h"
 #include "framework/text.h"
 #include "framework/text_field.h"
@@ -182,32 +182,6 @@ std::string Prefix(std::string_view text, std::size_t limit) {
   return std::string(text.substr(0, bytes));
 }
 
-struct Outcome {
-  int message = -1;  // index into kMessages, or -1 for a result
-  double c = 0.0;
-};
-
-// What the compute button must do with these texts: every empty field is reported before any
-// value is judged, then the ranges; otherwise the textbook correction for restriction of range
-// in the predictor, c = r·k / √(1 − r² + r²·k²) with k = U / R.
-Outcome Expected(const std::array<std::string, 3>& texts) {
-  for (int i = 0; i < 3; ++i)
-    if (texts[i].empty()) return {i};
-  const double u = fw::Val(texts[0]);
-  const double sample = fw::Val(texts[1]);
-  const double r = fw::Val(texts[2]);
-  if (!(u > 0)) return {3};
-  if (!(sample > 0)) return {4};
-  if (!(r >= -1 && r <= 1)) return {5};
-  const double k = u / sample;
-  return {-1, r * k / std::sqrt(1 - r * r + r * r * k * k)};
-}
-
-bool LooksLikeFourDecimals(const std::string& text) {
-  static const std::regex pattern(R"(^-?[0-9]*\.[0-9]{4}$)");
-  return std::regex_match(text, pattern);
-}
-
 class BadInputChannels : public ProgramTest, public ::testing::WithParamInterface<Row> {
  protected:
   static void Enter(ControlWnd& w, fw::TextField& field, Channel channel, const std::string& text) {
@@ -264,7 +238,7 @@ TEST_P(BadInputChannels, ends_in_a_four_decimal_result_or_the_one_message_the_te
 
   std::array<std::string, 3> texts;
   for (Field f : kFields) texts[IndexOf(f)] = FieldOf(*w, f)->Text();
-  const Outcome expected = Expected(texts);
+  const oracle::Outcome expected = oracle::Expected(texts);
   // The focus elsewhere, so that a message must bring it back.
   FieldOf(*w, row.field == Field::Rxx ? Field::Ryy : Field::Rxx)->SetFocus();
   ASSERT_NE(FocusedControlName(), kFieldNames[IndexOf(row.field)]);
@@ -284,7 +258,7 @@ TEST_P(BadInputChannels, ends_in_a_four_decimal_result_or_the_one_message_the_te
     EXPECT_TRUE(messages.empty()) << messages.front();
     EXPECT_TRUE(IsShown(*w->RdFld()));
     EXPECT_TRUE(IsShown(*w->RdText()));
-    EXPECT_TRUE(LooksLikeFourDecimals(shown)) << shown;
+    EXPECT_TRUE(oracle::LooksLikeFourDecimals(shown)) << shown;
     ASSERT_TRUE(std::isfinite(expected.c));
     EXPECT_LE(std::fabs(expected.c), 1 + 1e-12);
     EXPECT_EQ(shown, fw::Format(expected.c, ".0000"));

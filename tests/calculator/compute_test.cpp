@@ -6,12 +6,12 @@
 #include <charconv>
 #include <cmath>
 #include <ostream>
-#include <regex>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "calculator_fixture.h"
+#include "correction_oracle.h"
 
 namespace {
 
@@ -23,12 +23,6 @@ using fw::testing::FocusedControlName;
 using fw::testing::IsShown;
 using fw::testing::MessageBoxTexts;
 
-// The textbook correction for direct selection on the predictor.
-double Corrected(double u, double r_obtained, double r) {
-  const double k = u / r_obtained;
-  return r * k / std::sqrt(1.0 - r * r + r * r * k * k);
-}
-
 // Four decimals, no leading zero, no minus sign on a value that rounds to zero.
 std::string FourDecimals(double value) {
   char buffer[64];
@@ -38,11 +32,6 @@ std::string FourDecimals(double value) {
   if (text.starts_with("0.")) text.erase(0, 1);
   if (text.starts_with("-0.")) text.erase(1, 1);
   return text;
-}
-
-bool LooksLikeFourDecimals(const std::string& text) {
-  static const std::regex pattern(R"(^-?[0-9]*\.[0-9]{4}$)");
-  return std::regex_match(text, pattern);
 }
 
 struct ComputeCase {
@@ -84,12 +73,12 @@ TEST_P(ComputeTable, shows_the_corrected_coefficient_with_four_decimals) {
   EXPECT_TRUE(IsShown(*w->RdFld()));
   EXPECT_TRUE(IsShown(*w->RdText()));
   const std::string shown = w->RdFld()->Text();
-  EXPECT_EQ(shown, FourDecimals(Corrected(row.u, row.r_obtained, row.r)));
+  EXPECT_EQ(shown, FourDecimals(oracle::Corrected(row.u, row.r_obtained, row.r)));
   if (row.known) {
     EXPECT_EQ(shown, row.known);
-    EXPECT_EQ(FourDecimals(Corrected(row.u, row.r_obtained, row.r)), row.known) << "table row is inconsistent";
+    EXPECT_EQ(FourDecimals(oracle::Corrected(row.u, row.r_obtained, row.r)), row.known) << "table row is inconsistent";
   }
-  EXPECT_TRUE(LooksLikeFourDecimals(shown)) << shown;
+  EXPECT_TRUE(oracle::LooksLikeFourDecimals(shown)) << shown;
   // The inputs are read, never written.
   EXPECT_EQ(w->RxxFld()->Text(), row.rxx);
   EXPECT_EQ(w->RyyFld()->Text(), row.ryy);

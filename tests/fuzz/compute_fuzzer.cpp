@@ -21,7 +21,9 @@
 #include <string_view>
 
 #include "calculator/control_wnd.h"
+#include "correction_oracle.h"
 #include "framework/testing.h"
+#include "headless_program.h"
 #include "framework/text.h"
 
 namespace {
@@ -74,39 +76,6 @@ std::array<std::string, 3> Split(const std::uint8_t* data, std::size_t size) {
   }
   texts[2] = std::string(input.substr(start));
   return texts;
-}
-
-// ^-?[0-9]*\.[0-9]{4}$
-bool LooksLikeFourDecimals(std::string_view text) {
-  std::size_t i = 0;
-  if (i < text.size() && text[i] == '-') ++i;
-  while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i;
-  if (i == text.size() || text[i] != '.') return false;
-  ++i;
-  if (text.size() - i != 4) return false;
-  for (; i < text.size(); ++i)
-    if (text[i] < '0' || text[i] > '9') return false;
-  return true;
-}
-
-struct Outcome {
-  int message = -1;  // index into kMessages, or -1 for a result
-  double c = 0.0;
-};
-
-// What the press must do with these texts: every empty field is reported before any value is
-// judged, then the ranges; otherwise the correction for restriction of range in the predictor.
-Outcome Expected(const std::array<std::string, 3>& texts) {
-  for (int i = 0; i < 3; ++i)
-    if (texts[i].empty()) return {i};
-  const double u = fw::Val(texts[0]);
-  const double sample = fw::Val(texts[1]);
-  const double r = fw::Val(texts[2]);
-  if (!(u > 0)) return {3};
-  if (!(sample > 0)) return {4};
-  if (!(r >= -1 && r <= 1)) return {5};
-  const double k = u / sample;
-  return {-1, r * k / std::sqrt(1 - r * r + r * r * k * k)};
 }
 
 [[noreturn]] void Fail(const char* check, const std::array<std::string, 3>& texts,
@@ -166,14 +135,7 @@ void RebuildWhenTheRecordGrows() {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  // The toolkit keeps argc by reference and may take its own options out of argv: give it a
-  // copy that lives as long as the process, not the fuzzer's.
-  static int argc = 1;
-  static char name[] = "compute_fuzzer";
-  static char* argv[] = {name, nullptr};
-  fw::testing::InitForTests(argc, argv);
-  fw::testing::AnswerMessageBoxes(true);
-  fw::testing::SetResourceFolder(std::string(SOURCE_DIR) + "/resources/pictures");
+  StartHeadlessProgram();
   Build();
   return 0;
 }
@@ -191,7 +153,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // The fields hold what they took of the texts (invalid UTF-8 mended, at most their limit).
   std::array<std::string, 3> texts;
   for (int i = 0; i < 3; ++i) texts[i] = FieldAt(i)->Text();
-  const Outcome expected = Expected(texts);
+  const oracle::Outcome expected = oracle::Expected(texts);
   const std::size_t messagesBefore = fw::testing::MessageBoxTexts().size();
   const std::string shownBefore = calculator->RdFld()->Text();
   const bool resultShownBefore = fw::testing::IsShown(*calculator->RdFld());
@@ -224,7 +186,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   CHECK(fw::testing::IsShown(*calculator->RdFld()));
   CHECK(fw::testing::IsShown(*calculator->RdText()));
   CHECK(fw::testing::FocusedControlName() == kFieldNames[focus]);  // a result leaves it be
-  CHECK(LooksLikeFourDecimals(shown));
+  CHECK(oracle::LooksLikeFourDecimals(shown));
   CHECK(ShowsFourDecimalsOf(shown, expected.c));
   CHECK(Near(shown, expected.c));
   return 0;

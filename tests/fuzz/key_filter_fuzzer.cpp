@@ -25,6 +25,7 @@
 
 #include "calculator/control_wnd.h"
 #include "framework/testing.h"
+#include "headless_program.h"
 #include "framework/text.h"
 
 namespace {
@@ -199,14 +200,7 @@ void Build() {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  // The toolkit keeps argc by reference and may take its own options out of argv: give it a
-  // copy that lives as long as the process, not the fuzzer's.
-  static int argc = 1;
-  static char name[] = "key_filter_fuzzer";
-  static char* argv[] = {name, nullptr};
-  fw::testing::InitForTests(argc, argv);
-  fw::testing::AnswerMessageBoxes(true);
-  fw::testing::SetResourceFolder(std::string(SOURCE_DIR) + "/resources/pictures");
+  StartHeadlessProgram();
   Build();
   return 0;
 }
