@@ -44,7 +44,11 @@ void NewAppInstance() {
 void InitFileTypes() {}
 void ApplicationAddMenuHandlers() {}
 
-void LateStartup() { MakeDefaultView(); }
+void LateStartup() {
+  MakeDefaultView();
+}
 
 // The About window shows itself as it is built; the framework keeps it.
-void MakeDefaultView() { fw::ImplicitInstance<AboutWnd>(); }
+void MakeDefaultView() {
+  fw::ImplicitInstance<AboutWnd>();
+}

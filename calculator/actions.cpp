@@ -5,9 +5,15 @@
 #include "windows/about_wnd.h"
 #include "windows/help_wnd.h"
 
-bool ControlWnd::RxxFld_KeyDown(fw::TextField&, const std::string& key) { return RejectKey(key, false); }
-bool ControlWnd::RyyFld_KeyDown(fw::TextField&, const std::string& key) { return RejectKey(key, false); }
-bool ControlWnd::RxyFld_KeyDown(fw::TextField&, const std::string& key) { return RejectKey(key, true); }
+bool ControlWnd::RxxFld_KeyDown(fw::TextField&, const std::string& key) {
+  return RejectKey(key, false);
+}
+bool ControlWnd::RyyFld_KeyDown(fw::TextField&, const std::string& key) {
+  return RejectKey(key, false);
+}
+bool ControlWnd::RxyFld_KeyDown(fw::TextField&, const std::string& key) {
+  return RejectKey(key, true);
+}
 
 bool ControlWnd::ClearCanvas_MouseDown(fw::Canvas&, std::int64_t, std::int64_t) {
   RdFld()->SetVisible(false);

@@ -16,8 +16,10 @@ struct EmptyTest {
 
 constexpr EmptyTest kEmptyTests[] = {
     {&ControlWnd::RxxFld,
-     "Please enter an estimate of the standard deviation of the predictor test in the population (unrestricted)"},
-    {&ControlWnd::RyyFld, "Please enter the obtained standard deviation of the predictor test in this sample"},
+     "Please enter an estimate of the standard deviation of the predictor test in the population "
+     "(unrestricted)"},
+    {&ControlWnd::RyyFld,
+     "Please enter the obtained standard deviation of the predictor test in this sample"},
     {&ControlWnd::RxyFld, "Please enter the validity coefficient obtained in this sample"},
 };
 
@@ -38,10 +40,12 @@ bool ControlWnd::ComputeCanvas_MouseDown(fw::Canvas&, std::int64_t, std::int64_t
   const double R = fw::Val(RyyFld()->Text());
   const double r = fw::Val(RxyFld()->Text());
 
-  if (!(U > 0)) return reject(&ControlWnd::RxxFld, "Unrestricted standard deviation must be > 0.00");
+  if (!(U > 0))
+    return reject(&ControlWnd::RxxFld, "Unrestricted standard deviation must be > 0.00");
   if (!(R > 0)) return reject(&ControlWnd::RyyFld, "Obtained standard deviation must be > 0.00");
   if (!(r >= -1 && r <= 1))
-    return reject(&ControlWnd::RxyFld, "Obtained validity coefficient must range from -1.00 to +1.00");
+    return reject(&ControlWnd::RxyFld,
+                  "Obtained validity coefficient must range from -1.00 to +1.00");
 
   const double q = U / R;
   const double n = r * q;

@@ -37,7 +37,11 @@ void Application::SetMenuBar(std::shared_ptr<fw::MenuBar> bar) {
 #endif
 }
 
-void Application::SetSupportsHiDPI(bool on) { hiDPI = on; }
-bool Application::SupportsHiDPI() { return hiDPI; }
+void Application::SetSupportsHiDPI(bool on) {
+  hiDPI = on;
+}
+bool Application::SupportsHiDPI() {
+  return hiDPI;
+}
 
 }  // namespace fw

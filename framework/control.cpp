@@ -35,7 +35,9 @@ void Control::SetProperty(const Property& p) {
   PropertyHolder::SetProperty(p);
 }
 
-RectControl::RectControl() : peer_(std::make_unique<WidgetPeer>()) { RequireUIThread(); }
+RectControl::RectControl() : peer_(std::make_unique<WidgetPeer>()) {
+  RequireUIThread();
+}
 
 RectControl::~RectControl() {
   // The widget belongs to the window's widget tree; if the control goes first, so does it.
@@ -46,15 +48,28 @@ RectControl::~RectControl() {
   }
 }
 
-void RectControl::SetLeft(std::int64_t left) { left_ = left; ApplyGeometry(); }
-void RectControl::SetTop(std::int64_t top) { top_ = top; ApplyGeometry(); }
-void RectControl::SetWidth(std::int64_t width) { width_ = width; ApplyGeometry(); }
-void RectControl::SetHeight(std::int64_t height) { height_ = height; ApplyGeometry(); }
+void RectControl::SetLeft(std::int64_t left) {
+  left_ = left;
+  ApplyGeometry();
+}
+void RectControl::SetTop(std::int64_t top) {
+  top_ = top;
+  ApplyGeometry();
+}
+void RectControl::SetWidth(std::int64_t width) {
+  width_ = width;
+  ApplyGeometry();
+}
+void RectControl::SetHeight(std::int64_t height) {
+  height_ = height;
+  ApplyGeometry();
+}
 
 void RectControl::ApplyGeometry() {
   RequireUIThread();
-  peer_->widget->setGeometry(static_cast<int>(left_ - parentLeft_), static_cast<int>(top_ - parentTop_),
-                             static_cast<int>(width_), static_cast<int>(height_));
+  peer_->widget->setGeometry(static_cast<int>(left_ - parentLeft_),
+                             static_cast<int>(top_ - parentTop_), static_cast<int>(width_),
+                             static_cast<int>(height_));
 }
 
 bool RectControl::Visible() const {
@@ -121,7 +136,9 @@ std::string RectControl::AccessibleName() const {
 void RectControl::SetInitialParent(const std::string& parentName) {
   RequireUIThread();
   auto window = OwnerWindow();
-  if (!window) throw NilObjectException(PropertyOwnerName() + " is on no window to find " + parentName + " in");
+  if (!window)
+    throw NilObjectException(PropertyOwnerName() + " is on no window to find " + parentName +
+                             " in");
   QWidget* parent = ContentOf(*window);
   parentLeft_ = parentTop_ = 0;
   if (!parentName.empty()) {
@@ -152,7 +169,8 @@ void RectControl::SetProperty(const Property& p) {
       {"TabIndex", PropertyTable<RectControl>::Calls<std::int64_t>(&RectControl::SetTabIndex)},
       {"TabStop", PropertyTable<RectControl>::Calls<bool>(&RectControl::SetTabStop)},
       {"Tooltip", PropertyTable<RectControl>::Calls<std::string>(&RectControl::SetTooltip)},
-      {"InitialParent", PropertyTable<RectControl>::Calls<std::string>(&RectControl::SetInitialParent)},
+      {"InitialParent",
+       PropertyTable<RectControl>::Calls<std::string>(&RectControl::SetInitialParent)},
   };
   if (!table.Apply(*this, p)) Control::SetProperty(p);
 }

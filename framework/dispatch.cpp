@@ -18,7 +18,9 @@ namespace {
 ExceptionHelper installedHelper = &CallFunctionWithExceptionHandling;
 bool terminating = false;
 
-void Trampoline(void* routine) { (*static_cast<const std::function<void()>*>(routine))(); }
+void Trampoline(void* routine) {
+  (*static_cast<const std::function<void()>*>(routine))();
+}
 
 std::string Describe(std::exception_ptr exception) {
   try {
@@ -84,8 +86,12 @@ bool Dispatch(const std::function<void()>& handler) {
   }
 }
 
-bool Terminating() { return terminating; }
+bool Terminating() {
+  return terminating;
+}
 
-void ResetTerminatingForTesting() { terminating = false; }
+void ResetTerminatingForTesting() {
+  terminating = false;
+}
 
 }  // namespace fw

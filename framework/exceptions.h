@@ -15,11 +15,11 @@ class RuntimeException : public std::runtime_error {
   virtual std::string ClassName() const { return "RuntimeException"; }
 };
 
-#define FW_DECLARE_EXCEPTION(Name, Base)                                      \
-  class Name : public Base {                                                  \
-   public:                                                                    \
-    explicit Name(const std::string& message) : Base(message) {}              \
-    std::string ClassName() const override { return #Name; }                  \
+#define FW_DECLARE_EXCEPTION(Name, Base)                         \
+  class Name : public Base {                                     \
+   public:                                                       \
+    explicit Name(const std::string& message) : Base(message) {} \
+    std::string ClassName() const override { return #Name; }     \
   }
 
 // Use of an object that is not there (a nil reference, a window that has gone).

@@ -9,7 +9,9 @@ namespace fw {
 
 namespace {
 
-QLabel* Caption(const Label& label) { return static_cast<QLabel*>(label.Peer().widget.data()); }
+QLabel* Caption(const Label& label) {
+  return static_cast<QLabel*>(label.Peer().widget.data());
+}
 
 }  // namespace
 
@@ -38,11 +40,15 @@ void Label::SetText(const std::string& text) {
 
 void Label::SetTextAlignment(std::int64_t alignment) {
   alignment_ = alignment;
-  Qt::Alignment horizontal = alignment == 2 ? Qt::AlignHCenter : alignment == 3 ? Qt::AlignRight : Qt::AlignLeft;
+  Qt::Alignment horizontal = alignment == 2   ? Qt::AlignHCenter
+                             : alignment == 3 ? Qt::AlignRight
+                                              : Qt::AlignLeft;
   Caption(*this)->setAlignment(horizontal | Qt::AlignTop);
 }
 
-void Label::SetMultiline(bool on) { Caption(*this)->setWordWrap(on); }
+void Label::SetMultiline(bool on) {
+  Caption(*this)->setWordWrap(on);
+}
 
 void Label::SetSelectable(bool on) {
   Caption(*this)->setTextInteractionFlags(on ? Qt::TextSelectableByMouse : Qt::NoTextInteraction);

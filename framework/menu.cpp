@@ -28,14 +28,18 @@ struct EditCommand {
   bool (*canOnArea)(const QPlainTextEdit*);
 };
 
-bool ClipboardHasText() { return !QApplication::clipboard()->text().isEmpty(); }
+bool ClipboardHasText() {
+  return !QApplication::clipboard()->text().isEmpty();
+}
 
 const EditCommand kEditCommands[] = {
     {"EditUndo", [](QLineEdit* e) { e->undo(); }, [](QPlainTextEdit* e) { e->undo(); },
      [](const QLineEdit* e) { return e->isUndoAvailable() && !e->isReadOnly(); },
      [](const QPlainTextEdit* e) { return e->document()->isUndoAvailable() && !e->isReadOnly(); }},
     {"EditCut", [](QLineEdit* e) { e->cut(); }, [](QPlainTextEdit* e) { e->cut(); },
-     [](const QLineEdit* e) { return e->hasSelectedText() && !e->isReadOnly() && e->echoMode() == QLineEdit::Normal; },
+     [](const QLineEdit* e) {
+       return e->hasSelectedText() && !e->isReadOnly() && e->echoMode() == QLineEdit::Normal;
+     },
      [](const QPlainTextEdit* e) { return e->textCursor().hasSelection() && !e->isReadOnly(); }},
     {"EditCopy", [](QLineEdit* e) { e->copy(); }, [](QPlainTextEdit* e) { e->copy(); },
      [](const QLineEdit* e) { return e->hasSelectedText() && e->echoMode() == QLineEdit::Normal; },
@@ -43,10 +47,12 @@ const EditCommand kEditCommands[] = {
     {"EditPaste", [](QLineEdit* e) { e->paste(); }, [](QPlainTextEdit* e) { e->paste(); },
      [](const QLineEdit* e) { return !e->isReadOnly() && ClipboardHasText(); },
      [](const QPlainTextEdit* e) { return !e->isReadOnly() && ClipboardHasText(); }},
-    {"EditClear", [](QLineEdit* e) { e->del(); }, [](QPlainTextEdit* e) { e->textCursor().removeSelectedText(); },
+    {"EditClear", [](QLineEdit* e) { e->del(); },
+     [](QPlainTextEdit* e) { e->textCursor().removeSelectedText(); },
      [](const QLineEdit* e) { return e->hasSelectedText() && !e->isReadOnly(); },
      [](const QPlainTextEdit* e) { return e->textCursor().hasSelection() && !e->isReadOnly(); }},
-    {"EditSelectAll", [](QLineEdit* e) { e->selectAll(); }, [](QPlainTextEdit* e) { e->selectAll(); },
+    {"EditSelectAll", [](QLineEdit* e) { e->selectAll(); },
+     [](QPlainTextEdit* e) { e->selectAll(); },
      [](const QLineEdit* e) { return !e->text().isEmpty(); },
      [](const QPlainTextEdit* e) { return !e->document()->isEmpty(); }},
 };
@@ -128,7 +134,9 @@ std::shared_ptr<MenuItem> MenuItem::Item(std::size_t index) const {
   return index < children_.size() ? children_[index] : nullptr;
 }
 
-MenuItem::Action& MenuItem::ToolkitAction() const { return *action_; }
+MenuItem::Action& MenuItem::ToolkitAction() const {
+  return *action_;
+}
 
 bool MenuItem::CanAct() const {
   Window* window = FrameworkWindowOf(QApplication::activeWindow());
@@ -159,7 +167,9 @@ void MenuItem::DefaultAction() {
   }
 }
 
-void QuitMenuItem::DefaultAction() { Quit(0); }
+void QuitMenuItem::DefaultAction() {
+  Quit(0);
+}
 
 namespace {
 
@@ -192,8 +202,10 @@ void AddEntries(QMenu* menu, const MenuItem& parent) {
 void AddShortcuts(QWidget* widget, const MenuItem& menu) {
   for (std::size_t i = 0; i < menu.Count(); ++i) {
     auto entry = menu.Item(i);
-    if (entry->Count() > 0) AddShortcuts(widget, *entry);
-    else if (entry->HasShortcut()) widget->addAction(entry->ToolkitAction().action);
+    if (entry->Count() > 0)
+      AddShortcuts(widget, *entry);
+    else if (entry->HasShortcut())
+      widget->addAction(entry->ToolkitAction().action);
   }
 }
 

@@ -12,7 +12,9 @@ namespace {
 int modalDepth = 0;
 }
 
-bool InModalSession() { return modalDepth > 0; }
+bool InModalSession() {
+  return modalDepth > 0;
+}
 
 void ShowMessage(const std::string& text, MessageKind kind) {
   RequireUIThread();
@@ -30,7 +32,9 @@ void ShowMessage(const std::string& text, MessageKind kind) {
   Testing().messageBoxTexts.push_back(text);
 }
 
-void MsgBox(std::string_view text) { ShowMessage(std::string(text), MessageKind::Plain); }
+void MsgBox(std::string_view text) {
+  ShowMessage(std::string(text), MessageKind::Plain);
+}
 
 void Beep() {
   RequireUIThread();

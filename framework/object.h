@@ -20,7 +20,9 @@ class Object : public std::enable_shared_from_this<Object> {
 
 // The unqualified class name of a type, for messages ("TextField", not "fw::TextField").
 std::string ClassNameOf(const std::type_info& type);
-inline std::string ClassNameOf(const Object& object) { return ClassNameOf(typeid(object)); }
+inline std::string ClassNameOf(const Object& object) {
+  return ClassNameOf(typeid(object));
+}
 
 template <class T, class From>
 std::shared_ptr<T> CheckedCast(const std::shared_ptr<From>& object) {

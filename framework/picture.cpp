@@ -25,13 +25,15 @@ QStringList ResourceFolders() {
   QStringList folders = {bin + "/../Resources"};
   if (auto app = App(); app && !app->PackageInfo().empty())
     folders << bin + "/../share/" + ToQt(app->PackageInfo()).toLower();
-  folders << bin + "/../share/" + QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+  folders << bin + "/../share/" +
+                 QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
   return folders;
 }
 
 qreal HighestScreenScale() {
   qreal scale = 1.0;
-  for (QScreen* screen : QGuiApplication::screens()) scale = std::max(scale, screen->devicePixelRatio());
+  for (QScreen* screen : QGuiApplication::screens())
+    scale = std::max(scale, screen->devicePixelRatio());
   return scale;
 }
 
@@ -66,6 +68,8 @@ std::int64_t Picture::Height() const {
   return static_cast<std::int64_t>(pixels_->pixmap.deviceIndependentSize().height());
 }
 
-std::int64_t PicturesRead() { return reads; }
+std::int64_t PicturesRead() {
+  return reads;
+}
 
 }  // namespace fw

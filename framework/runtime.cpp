@@ -62,8 +62,12 @@ int RuntimeExit() {
   return quitCode.value_or(0);
 }
 
-void RuntimeDeclareFrameworkVersion(double version) { frameworkVersion = version; }
-double DeclaredFrameworkVersion() { return frameworkVersion; }
+void RuntimeDeclareFrameworkVersion(double version) {
+  frameworkVersion = version;
+}
+double DeclaredFrameworkVersion() {
+  return frameworkVersion;
+}
 
 void RuntimeInitExternalClasses() {}
 void InitPluginEntrypoints() {}
@@ -75,9 +79,13 @@ void RuntimeRegisterAppObject(std::shared_ptr<Application> app) {
     QGuiApplication::setApplicationDisplayName(ToQt(appObject->PackageInfo()));
 }
 
-std::shared_ptr<Application> App() { return appObject; }
+std::shared_ptr<Application> App() {
+  return appObject;
+}
 
-std::optional<int> QuitCodeForTesting() { return quitCode; }
+std::optional<int> QuitCodeForTesting() {
+  return quitCode;
+}
 
 void ResetRuntimeForTesting() {
   quitCode.reset();

@@ -6,8 +6,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMouseEvent>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QTimer>
@@ -23,7 +23,9 @@ namespace fw::testing {
 
 namespace {
 
-QWidget* WidgetOf(const RectControl& control) { return control.Peer().widget; }
+QWidget* WidgetOf(const RectControl& control) {
+  return control.Peer().widget;
+}
 
 QWidget* KeyTargetOf(Window& window) {
   QWidget* peer = PeerWindow(window);
@@ -48,11 +50,16 @@ void SendShortcut(QWidget* target, std::string_view shortcut) {
 constexpr struct {
   Key key;
   Qt::Key qt;
-} kKeys[] = {{Key::Backspace, Qt::Key_Backspace}, {Key::Tab, Qt::Key_Tab},
-             {Key::Return, Qt::Key_Return},       {Key::Escape, Qt::Key_Escape},
-             {Key::Delete, Qt::Key_Delete},       {Key::Left, Qt::Key_Left},
-             {Key::Right, Qt::Key_Right},         {Key::Home, Qt::Key_Home},
-             {Key::End, Qt::Key_End},             {Key::F1, Qt::Key_F1}};
+} kKeys[] = {{Key::Backspace, Qt::Key_Backspace},
+             {Key::Tab, Qt::Key_Tab},
+             {Key::Return, Qt::Key_Return},
+             {Key::Escape, Qt::Key_Escape},
+             {Key::Delete, Qt::Key_Delete},
+             {Key::Left, Qt::Key_Left},
+             {Key::Right, Qt::Key_Right},
+             {Key::Home, Qt::Key_Home},
+             {Key::End, Qt::Key_End},
+             {Key::F1, Qt::Key_F1}};
 
 // One key click per character. QTest::keyClicks knows only ASCII and aborts on anything else,
 // so every other character (a surrogate pair as one) is sent as a key with that text.
@@ -64,7 +71,8 @@ void KeyClicks(QWidget* target, std::string_view text) {
       continue;
     }
     const qsizetype length = chars[i].isHighSurrogate() && i + 1 < chars.size() ? 2 : 1;
-    QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, chars.mid(i, length), Qt::NoModifier);
+    QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, chars.mid(i, length),
+                        Qt::NoModifier);
     i += length - 1;
   }
 }
@@ -76,8 +84,12 @@ void InitForTests(int& argc, char** argv) {
   RuntimeInit(argc, argv);
 }
 
-void AnswerMessageBoxes(bool on) { Testing().answerMessageBoxes = on; }
-const std::vector<std::string>& MessageBoxTexts() { return Testing().messageBoxTexts; }
+void AnswerMessageBoxes(bool on) {
+  Testing().answerMessageBoxes = on;
+}
+const std::vector<std::string>& MessageBoxTexts() {
+  return Testing().messageBoxTexts;
+}
 
 std::optional<std::string> OpenMessageBoxText() {
   if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
@@ -89,7 +101,9 @@ void DismissOpenMessageBox() {
   if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) box->accept();
 }
 
-int BeepCount() { return Testing().beeps; }
+int BeepCount() {
+  return Testing().beeps;
+}
 
 void Reset() {
   DropAllWindows();
@@ -100,7 +114,9 @@ void Reset() {
   ResetRuntimeForTesting();
 }
 
-std::optional<int> QuitCode() { return QuitCodeForTesting(); }
+std::optional<int> QuitCode() {
+  return QuitCodeForTesting();
+}
 
 void TypeText(RectControl& control, std::string_view text) {
   ActivateWindowOf(WidgetOf(control));
@@ -142,14 +158,18 @@ void PostClick(RectControl& control, int x, int y) {
   const QPointF global = WidgetOf(control)->mapToGlobal(at);
   for (auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
     auto buttons = type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
-    QCoreApplication::postEvent(WidgetOf(control),
-                                new QMouseEvent(type, at, global, Qt::LeftButton, buttons, Qt::NoModifier));
+    QCoreApplication::postEvent(WidgetOf(control), new QMouseEvent(type, at, global, Qt::LeftButton,
+                                                                   buttons, Qt::NoModifier));
   }
 }
 
-void CloseByUser(Window& window) { PeerWindow(window)->close(); }
+void CloseByUser(Window& window) {
+  PeerWindow(window)->close();
+}
 
-void FireTimer(Timer& timer) { timer.Fire(); }
+void FireTimer(Timer& timer) {
+  timer.Fire();
+}
 
 void ProcessEvents() {
   QCoreApplication::processEvents();
@@ -168,10 +188,13 @@ bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds
 }
 
 void Later(std::chrono::milliseconds delay, std::function<void()> action) {
-  QTimer::singleShot(static_cast<int>(delay.count()), QCoreApplication::instance(), std::move(action));
+  QTimer::singleShot(static_cast<int>(delay.count()), QCoreApplication::instance(),
+                     std::move(action));
 }
 
-bool IsShown(const RectControl& control) { return WidgetOf(control)->isVisible(); }
+bool IsShown(const RectControl& control) {
+  return WidgetOf(control)->isVisible();
+}
 
 std::string FocusedControlName() {
   QWidget* focused = QApplication::focusWidget();
@@ -196,8 +219,12 @@ std::string SelectedText(const RectControl& field) {
   return "";
 }
 
-void SetClipboardText(std::string_view text) { QApplication::clipboard()->setText(ToQt(text)); }
-std::string ClipboardText() { return ToStd(QApplication::clipboard()->text()); }
+void SetClipboardText(std::string_view text) {
+  QApplication::clipboard()->setText(ToQt(text));
+}
+std::string ClipboardText() {
+  return ToStd(QApplication::clipboard()->text());
+}
 
 namespace {
 
@@ -230,7 +257,8 @@ bool EnabledWhenMenuOpens(Window& window, std::string_view itemName) {
 
 std::vector<std::string> MenuCaptions(Window& window) {
   std::vector<std::string> captions;
-  for (QAction* action : PeerWindow(window)->menuBar()->actions()) captions.push_back(ToStd(action->text()));
+  for (QAction* action : PeerWindow(window)->menuBar()->actions())
+    captions.push_back(ToStd(action->text()));
   return captions;
 }
 
@@ -244,8 +272,12 @@ bool GrabWindow(Window& window, const std::string& pngPath) {
   return PeerWindow(window)->grab().save(ToQt(pngPath), "PNG");
 }
 
-void FailMenuItemCreationAfter(int count) { Testing().menuItemsBeforeFault = count; }
+void FailMenuItemCreationAfter(int count) {
+  Testing().menuItemsBeforeFault = count;
+}
 
-void SetResourceFolder(const std::string& folder) { Testing().resourceFolder = folder; }
+void SetResourceFolder(const std::string& folder) {
+  Testing().resourceFolder = folder;
+}
 
 }  // namespace fw::testing

@@ -9,11 +9,13 @@ namespace fw {
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 struct PatternShape {
-  int leadingZeros = 0;  // '0' places before the point
-  int fixedDecimals = 0;   // '0' places after the point
+  int leadingZeros = 0;      // '0' places before the point
+  int fixedDecimals = 0;     // '0' places after the point
   int optionalDecimals = 0;  // '#' places after them
 };
 
@@ -53,8 +55,8 @@ double Val(std::string_view text) {
   }
   if (!seenDigit) return 0.0;
   double magnitude = 0.0;
-  auto [end, error] = std::from_chars(text.data() + start, text.data() + i, magnitude,
-                                      std::chars_format::fixed);
+  auto [end, error] =
+      std::from_chars(text.data() + start, text.data() + i, magnitude, std::chars_format::fixed);
   (void)end;
   if (error == std::errc::result_out_of_range) {
     // Only a very long digit string gets here: keep the result finite. A tiny value reads as
@@ -105,7 +107,11 @@ std::int64_t Asc(std::string_view text) {
   if (text.empty()) return 0;
   auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
   const unsigned char lead = byte(0);
-  int length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
+  int length = lead < 0x80           ? 1
+               : (lead >> 5) == 0x6  ? 2
+               : (lead >> 4) == 0xE  ? 3
+               : (lead >> 3) == 0x1E ? 4
+                                     : 0;
   if (length <= 1 || static_cast<std::size_t>(length) > text.size()) return lead;
   std::int64_t code = lead & (0x7F >> length);
   for (int i = 1; i < length; ++i) {
@@ -115,7 +121,11 @@ std::int64_t Asc(std::string_view text) {
   return code;
 }
 
-double Sqrt(double value) { return std::sqrt(value); }
-double Pow(double base, double exponent) { return std::pow(base, exponent); }
+double Sqrt(double value) {
+  return std::sqrt(value);
+}
+double Pow(double base, double exponent) {
+  return std::pow(base, exponent);
+}
 
 }  // namespace fw

@@ -43,7 +43,9 @@ void TextArea::SetText(const std::string& text) {
 void TextArea::SetTextAlignment(std::int64_t alignment) {
   alignment_ = alignment;
   QTextOption option = Edit(*this)->document()->defaultTextOption();
-  option.setAlignment(alignment == 2 ? Qt::AlignHCenter : alignment == 3 ? Qt::AlignRight : Qt::AlignLeft);
+  option.setAlignment(alignment == 2   ? Qt::AlignHCenter
+                      : alignment == 3 ? Qt::AlignRight
+                                       : Qt::AlignLeft);
   Edit(*this)->document()->setDefaultTextOption(option);
 }
 
@@ -51,12 +53,20 @@ void TextArea::SetHasBorder(bool on) {
   Edit(*this)->setFrameShape(on ? QFrame::StyledPanel : QFrame::NoFrame);
 }
 
-bool TextArea::ReadOnly() const { return Edit(*this)->isReadOnly(); }
-void TextArea::SetReadOnly(bool on) { Edit(*this)->setReadOnly(on); }
+bool TextArea::ReadOnly() const {
+  return Edit(*this)->isReadOnly();
+}
+void TextArea::SetReadOnly(bool on) {
+  Edit(*this)->setReadOnly(on);
+}
 
 // Kept for reading back; the help text is the only text area's content and has no limit.
-void TextArea::SetMaximumCharactersAllowed(std::int64_t count) { maximumCharacters_ = count; }
-std::int64_t TextArea::MaximumCharactersAllowed() const { return maximumCharacters_; }
+void TextArea::SetMaximumCharactersAllowed(std::int64_t count) {
+  maximumCharacters_ = count;
+}
+std::int64_t TextArea::MaximumCharactersAllowed() const {
+  return maximumCharacters_;
+}
 
 void TextArea::SetHasVerticalScrollbar(bool on) {
   Edit(*this)->setVerticalScrollBarPolicy(on ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
@@ -80,8 +90,7 @@ void TextArea::SetProperty(const Property& p) {
       {"HasVerticalScrollbar", T::Calls<bool>(&TextArea::SetHasVerticalScrollbar)},
       {"HasHorizontalScrollbar", T::Calls<bool>(&TextArea::SetHasHorizontalScrollbar)},
   };
-  if (table.Apply(*this, p) ||
-      Keep<bool>(p, {"Multiline", "HideSelection", "AllowStyledText"}) ||
+  if (table.Apply(*this, p) || Keep<bool>(p, {"Multiline", "HideSelection", "AllowStyledText"}) ||
       Keep<double>(p, {"LineHeight", "LineSpacing"}))
     return;
   TextEditControl::SetProperty(p);

@@ -98,8 +98,8 @@ void TextEditControl::SetProperty(const Property& p) {
       {"MaximumCharactersAllowed",
        T::Calls<std::int64_t>(&TextEditControl::SetMaximumCharactersAllowed)},
   };
-  if (table.Apply(*this, p) ||
-      Keep<std::string>(p, {"Format", "ValidationMask"}) || Keep<bool>(p, {"AllowSpellChecking"}))
+  if (table.Apply(*this, p) || Keep<std::string>(p, {"Format", "ValidationMask"}) ||
+      Keep<bool>(p, {"AllowSpellChecking"}))
     return;
   TextControl::SetProperty(p);
 }

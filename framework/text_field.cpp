@@ -13,9 +13,12 @@ namespace {
 
 Qt::Alignment AlignmentOf(std::int64_t alignment) {
   switch (alignment) {
-    case 2: return Qt::AlignHCenter | Qt::AlignVCenter;
-    case 3: return Qt::AlignRight | Qt::AlignVCenter;
-    default: return Qt::AlignLeft | Qt::AlignVCenter;
+    case 2:
+      return Qt::AlignHCenter | Qt::AlignVCenter;
+    case 3:
+      return Qt::AlignRight | Qt::AlignVCenter;
+    default:
+      return Qt::AlignLeft | Qt::AlignVCenter;
   }
 }
 
@@ -30,7 +33,8 @@ class FieldWidget : public QLineEdit, public OwnedWidget {
   bool event(QEvent* event) override {
     if (event->type() == QEvent::KeyPress) {
       auto* key = static_cast<QKeyEvent*>(event);
-      if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) && Swallowed(*key)) return true;
+      if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) && Swallowed(*key))
+        return true;
     }
     return QLineEdit::event(event);
   }
@@ -56,7 +60,9 @@ class FieldWidget : public QLineEdit, public OwnedWidget {
   TextField* owner_;
 };
 
-QLineEdit* Edit(const TextField& field) { return static_cast<QLineEdit*>(field.Peer().widget.data()); }
+QLineEdit* Edit(const TextField& field) {
+  return static_cast<QLineEdit*>(field.Peer().widget.data());
+}
 
 }  // namespace
 
@@ -80,7 +86,9 @@ void TextField::SetTextAlignment(std::int64_t alignment) {
   Edit(*this)->setAlignment(AlignmentOf(alignment));
 }
 
-void TextField::SetHasBorder(bool on) { Edit(*this)->setFrame(on); }
+void TextField::SetHasBorder(bool on) {
+  Edit(*this)->setFrame(on);
+}
 
 bool TextField::ReadOnly() const {
   RequireUIThread();
@@ -107,7 +115,9 @@ void TextField::SetPassword(bool on) {
   Edit(*this)->setEchoMode(on ? QLineEdit::Password : QLineEdit::Normal);
 }
 
-void TextField::SetHint(const std::string& hint) { Edit(*this)->setPlaceholderText(ToQt(hint)); }
+void TextField::SetHint(const std::string& hint) {
+  Edit(*this)->setPlaceholderText(ToQt(hint));
+}
 
 void TextField::SetProperty(const Property& p) {
   using T = PropertyTable<TextField>;

@@ -31,7 +31,9 @@ void Timer::SetRunMode(std::int64_t mode) {
   Restart();
 }
 
-bool Timer::IsCounting() const { return clock_->timer.isActive(); }
+bool Timer::IsCounting() const {
+  return clock_->timer.isActive();
+}
 
 void Timer::Restart() {
   RequireUIThread();

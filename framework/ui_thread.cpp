@@ -10,7 +10,8 @@ namespace fw {
 void RequireUIThread() {
   auto* app = QCoreApplication::instance();
   if (app && QThread::currentThread() != app->thread())
-    throw ThreadAccessingUIException("a user-interface operation was called off the user-interface thread");
+    throw ThreadAccessingUIException(
+        "a user-interface operation was called off the user-interface thread");
 }
 
 }  // namespace fw

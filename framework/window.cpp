@@ -99,7 +99,9 @@ struct Window::Peer {
   QPointer<WindowPeerWidget> widget;
 };
 
-QMainWindow* WindowPeerAccess::Widget(const Window& window) { return window.peer_->widget; }
+QMainWindow* WindowPeerAccess::Widget(const Window& window) {
+  return window.peer_->widget;
+}
 
 Window::Window() : peer_(std::make_unique<Peer>()) {
   RequireUIThread();
@@ -182,7 +184,8 @@ void Window::ClosedByUser() {
       window.Drop();
 #ifndef __APPLE__
       // Without a global menu bar a program with no window left could not be quit at all.
-      if (std::none_of(Registry().begin(), Registry().end(), [](const auto& w) { return w->IsVisible(); }))
+      if (std::none_of(Registry().begin(), Registry().end(),
+                       [](const auto& w) { return w->IsVisible(); }))
         Quit(0);
 #endif
     }
@@ -234,7 +237,8 @@ void Window::SetMenuBar(std::shared_ptr<fw::MenuBar> bar) {
 
 std::shared_ptr<MenuItem> Window::LookupMenuItem(std::string_view name) const {
   RequireUIThread();
-  if (!menuBar_) throw NilObjectException("the window has no menu bar to find " + std::string(name) + " in");
+  if (!menuBar_)
+    throw NilObjectException("the window has no menu bar to find " + std::string(name) + " in");
   return menuBar_->Lookup(name);
 }
 
@@ -255,7 +259,6 @@ const WindowEventTable& Window::HandledEvents() const {
 bool Window::IsEventImplemented(std::string_view event) const {
   return HandledEvents().contains(event);
 }
-
 
 void Window::RaiseEvent(std::string_view event) {
   RequireUIThread();
@@ -280,7 +283,9 @@ std::string Window::Title() const {
   return peer_->widget ? ToStd(peer_->widget->windowTitle()) : std::string();
 }
 
-std::string Window::PropertyOwnerName() const { return "window " + ClassNameOf(*this); }
+std::string Window::PropertyOwnerName() const {
+  return "window " + ClassNameOf(*this);
+}
 
 void Window::SetProperty(const Property& p) {
   RequireUIThread();
@@ -306,15 +311,21 @@ void Window::SetProperty(const Property& p) {
       {"MenuBarVisible", stores(&Window::menuBarVisible_, &Window::ApplyMenuBarVisibility)},
       {"HasBackgroundColor", stores(&Window::hasBackground_, &Window::ApplyBackground)},
       {"BackgroundColor", stores(&Window::background_, &Window::ApplyBackground)},
-      {"Title", [](Window& w, const Property& p) {
+      {"Title",
+       [](Window& w, const Property& p) {
          w.peer_->widget->setWindowTitle(ToQt(Expect<std::string>(p, w.PropertyOwnerName())));
        }},
-      {"FullScreen", [](Window& w, const Property& p) {
+      {"FullScreen",
+       [](Window& w, const Property& p) {
          bool on = Expect<bool>(p, w.PropertyOwnerName());
          w.peer_->widget->setWindowState(on ? Qt::WindowFullScreen : Qt::WindowNoState);
        }},
-      {"Visible", [](Window& w, const Property& p) {
-         if (Expect<bool>(p, w.PropertyOwnerName())) w.Show(); else w.Hide();
+      {"Visible",
+       [](Window& w, const Property& p) {
+         if (Expect<bool>(p, w.PropertyOwnerName()))
+           w.Show();
+         else
+           w.Hide();
        }},
   };
   if (table.Apply(*this, p)) return;
@@ -330,7 +341,9 @@ void Window::ApplyGeometry() {
   const QSize size(static_cast<int>(width_), static_cast<int>(height_));
   content->hint = size;
   if (resizeable_) {
-    auto clamp = [](std::int64_t v) { return static_cast<int>(std::clamp<std::int64_t>(v, 0, QWIDGETSIZE_MAX)); };
+    auto clamp = [](std::int64_t v) {
+      return static_cast<int>(std::clamp<std::int64_t>(v, 0, QWIDGETSIZE_MAX));
+    };
     content->setMinimumSize(clamp(minWidth_), clamp(minHeight_));
     content->setMaximumSize(clamp(maxWidth_), clamp(maxHeight_));
   } else {
@@ -361,8 +374,8 @@ void Window::ApplyBackground() {
 }
 
 void Window::ApplyTitleBarButtons() {
-  Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint;
+  Qt::WindowFlags flags =
+      Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint;
   if (closeButton_) flags |= Qt::WindowCloseButtonHint;
   if (minimizeButton_) flags |= Qt::WindowMinimizeButtonHint;
   if (maximizeButton_ && resizeable_) flags |= Qt::WindowMaximizeButtonHint;
@@ -375,7 +388,8 @@ void Window::ApplyTabOrder() {
   std::vector<RectControl*> order;
   for (auto& [name, control] : controls_)
     if (auto* rect = dynamic_cast<RectControl*>(control.get()))
-      if (rect->Peer().widget && (rect->Peer().widget->focusPolicy() & Qt::TabFocus)) order.push_back(rect);
+      if (rect->Peer().widget && (rect->Peer().widget->focusPolicy() & Qt::TabFocus))
+        order.push_back(rect);
   std::stable_sort(order.begin(), order.end(),
                    [](auto* a, auto* b) { return a->TabIndex() < b->TabIndex(); });
   for (std::size_t i = 1; i < order.size(); ++i)
@@ -390,9 +404,8 @@ void Window::PlaceOnFirstShow() {
   QRect area = widget->screen() ? widget->screen()->availableGeometry() : QRect();
   // 1 and 3: over the active window (3 staggered); otherwise centred on the screen.
   if ((defaultLocation_ == 1 || defaultLocation_ == 3) && active && active != widget) {
-    QPoint at = defaultLocation_ == 1
-                    ? active->frameGeometry().center() - widget->rect().center()
-                    : active->frameGeometry().topLeft() + QPoint(24, 24);
+    QPoint at = defaultLocation_ == 1 ? active->frameGeometry().center() - widget->rect().center()
+                                      : active->frameGeometry().topLeft() + QPoint(24, 24);
     widget->move(at);
   } else if (area.isValid()) {
     widget->move(area.center() - widget->rect().center());
@@ -411,11 +424,17 @@ std::string RegisteredClassName(const std::type_info& windowClass) {
   return name + "." + name;
 }
 
-std::vector<std::shared_ptr<Window>> LiveWindows() { return Registry(); }
+std::vector<std::shared_ptr<Window>> LiveWindows() {
+  return Registry();
+}
 
-QMainWindow* PeerWindow(const Window& window) { return WindowPeerAccess::Widget(window); }
+QMainWindow* PeerWindow(const Window& window) {
+  return WindowPeerAccess::Widget(window);
+}
 
-QWidget* ContentOf(const Window& window) { return WindowPeerAccess::Widget(window)->centralWidget(); }
+QWidget* ContentOf(const Window& window) {
+  return WindowPeerAccess::Widget(window)->centralWidget();
+}
 
 Window* FrameworkWindowOf(const QWidget* widget) {
   auto* peer = widget ? dynamic_cast<const WindowPeerWidget*>(widget->window()) : nullptr;

@@ -14,7 +14,8 @@
 namespace oracle {
 
 struct Outcome {
-  int message = -1;  // 0..5: the message of that check, in the order the checks are made; -1 a result
+  int message =
+      -1;  // 0..5: the message of that check, in the order the checks are made; -1 a result
   double c = 0.0;
 };
 

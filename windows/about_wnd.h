@@ -27,4 +27,5 @@ class AboutWnd : public fw::Window {
 };
 
 // The About window's one-line notice.
-inline constexpr const char* kAboutNotice = "Version 2.0  \xC2\xB7  Click or press any key to begin";
+inline constexpr const char* kAboutNotice =
+    "Version 2.0  \xC2\xB7  Click or press any key to begin";

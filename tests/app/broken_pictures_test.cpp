@@ -2,13 +2,13 @@
 // Each case runs in a fresh child process, whose picture slots have never been filled.
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <unistd.h>
 
 #include "calculator/control_wnd.h"
 #include "framework/picture.h"
@@ -31,15 +31,21 @@ std::string ReadFile(const fs::path& path) {
 
 // A folder holding the five pictures, each damaged the same way (no @2x variants).
 fs::path DamagedFolder(Damage damage) {
-  fs::path folder = fs::temp_directory_path() / ("broken-pictures-" + std::to_string(static_cast<int>(damage)) +
-                                                 "-" + std::to_string(::getpid()));
+  fs::path folder =
+      fs::temp_directory_path() / ("broken-pictures-" + std::to_string(static_cast<int>(damage)) +
+                                   "-" + std::to_string(::getpid()));
   fs::create_directories(folder);
   for (const char* name : kPictures) {
     std::string bytes = ReadFile(fs::path(SOURCE_DIR) / "resources/pictures" / name);
     switch (damage) {
-      case Damage::Missing: continue;
-      case Damage::Empty: bytes.clear(); break;
-      case Damage::Truncated: bytes.resize(bytes.size() / 2); break;
+      case Damage::Missing:
+        continue;
+      case Damage::Empty:
+        bytes.clear();
+        break;
+      case Damage::Truncated:
+        bytes.resize(bytes.size() / 2);
+        break;
       case Damage::BadChecksum: {
         // Flip one byte inside the first image-data chunk, so its checksum no longer matches.
         auto data = bytes.find("IDAT");

@@ -22,10 +22,14 @@ Thrown thrown = Thrown::Framework;
 
 [[noreturn]] void Raise() {
   switch (thrown) {
-    case Thrown::Framework: throw fw::IllegalCastException("injected from a handler");
-    case Thrown::Standard: throw std::length_error("injected from a handler");
-    case Thrown::NilObject: throw fw::NilObjectException("injected from a handler");
-    case Thrown::NonStandard: throw 42;
+    case Thrown::Framework:
+      throw fw::IllegalCastException("injected from a handler");
+    case Thrown::Standard:
+      throw std::length_error("injected from a handler");
+    case Thrown::NilObject:
+      throw fw::NilObjectException("injected from a handler");
+    case Thrown::NonStandard:
+      throw 42;
   }
   std::abort();
 }
@@ -117,24 +121,42 @@ TEST_P(DispatchFaults, reach_the_handler_once_and_end_the_program_with_the_failu
 INSTANTIATE_TEST_SUITE_P(
     EveryChannelAndKind, DispatchFaults,
     ::testing::Values(
-        FaultCase{"key_filter_framework", Channel::KeyFilter, Thrown::Framework, "IllegalCastException: injected"},
-        FaultCase{"key_filter_standard", Channel::KeyFilter, Thrown::Standard, "length_error: injected"},
-        FaultCase{"key_filter_nil", Channel::KeyFilter, Thrown::NilObject, "NilObjectException: injected"},
-        FaultCase{"key_filter_nonstandard", Channel::KeyFilter, Thrown::NonStandard, "an exception of unknown type"},
-        FaultCase{"canvas_framework", Channel::CanvasClick, Thrown::Framework, "IllegalCastException: injected"},
-        FaultCase{"canvas_standard", Channel::CanvasClick, Thrown::Standard, "length_error: injected"},
-        FaultCase{"canvas_nil", Channel::CanvasClick, Thrown::NilObject, "NilObjectException: injected"},
-        FaultCase{"canvas_nonstandard", Channel::CanvasClick, Thrown::NonStandard, "an exception of unknown type"},
-        FaultCase{"timer_framework", Channel::AboutTimer, Thrown::Framework, "IllegalCastException: injected"},
-        FaultCase{"timer_standard", Channel::AboutTimer, Thrown::Standard, "length_error: injected"},
-        FaultCase{"timer_nil", Channel::AboutTimer, Thrown::NilObject, "NilObjectException: injected"},
-        FaultCase{"timer_nonstandard", Channel::AboutTimer, Thrown::NonStandard, "an exception of unknown type"},
-        FaultCase{"menu_framework", Channel::MenuItem, Thrown::Framework, "IllegalCastException: injected"},
+        FaultCase{"key_filter_framework", Channel::KeyFilter, Thrown::Framework,
+                  "IllegalCastException: injected"},
+        FaultCase{"key_filter_standard", Channel::KeyFilter, Thrown::Standard,
+                  "length_error: injected"},
+        FaultCase{"key_filter_nil", Channel::KeyFilter, Thrown::NilObject,
+                  "NilObjectException: injected"},
+        FaultCase{"key_filter_nonstandard", Channel::KeyFilter, Thrown::NonStandard,
+                  "an exception of unknown type"},
+        FaultCase{"canvas_framework", Channel::CanvasClick, Thrown::Framework,
+                  "IllegalCastException: injected"},
+        FaultCase{"canvas_standard", Channel::CanvasClick, Thrown::Standard,
+                  "length_error: injected"},
+        FaultCase{"canvas_nil", Channel::CanvasClick, Thrown::NilObject,
+                  "NilObjectException: injected"},
+        FaultCase{"canvas_nonstandard", Channel::CanvasClick, Thrown::NonStandard,
+                  "an exception of unknown type"},
+        FaultCase{"timer_framework", Channel::AboutTimer, Thrown::Framework,
+                  "IllegalCastException: injected"},
+        FaultCase{"timer_standard", Channel::AboutTimer, Thrown::Standard,
+                  "length_error: injected"},
+        FaultCase{"timer_nil", Channel::AboutTimer, Thrown::NilObject,
+                  "NilObjectException: injected"},
+        FaultCase{"timer_nonstandard", Channel::AboutTimer, Thrown::NonStandard,
+                  "an exception of unknown type"},
+        FaultCase{"menu_framework", Channel::MenuItem, Thrown::Framework,
+                  "IllegalCastException: injected"},
         FaultCase{"menu_standard", Channel::MenuItem, Thrown::Standard, "length_error: injected"},
         FaultCase{"menu_nil", Channel::MenuItem, Thrown::NilObject, "NilObjectException: injected"},
-        FaultCase{"menu_nonstandard", Channel::MenuItem, Thrown::NonStandard, "an exception of unknown type"},
-        FaultCase{"close_framework", Channel::WindowClose, Thrown::Framework, "IllegalCastException: injected"},
-        FaultCase{"close_standard", Channel::WindowClose, Thrown::Standard, "length_error: injected"},
-        FaultCase{"close_nil", Channel::WindowClose, Thrown::NilObject, "NilObjectException: injected"},
-        FaultCase{"close_nonstandard", Channel::WindowClose, Thrown::NonStandard, "an exception of unknown type"}),
+        FaultCase{"menu_nonstandard", Channel::MenuItem, Thrown::NonStandard,
+                  "an exception of unknown type"},
+        FaultCase{"close_framework", Channel::WindowClose, Thrown::Framework,
+                  "IllegalCastException: injected"},
+        FaultCase{"close_standard", Channel::WindowClose, Thrown::Standard,
+                  "length_error: injected"},
+        FaultCase{"close_nil", Channel::WindowClose, Thrown::NilObject,
+                  "NilObjectException: injected"},
+        FaultCase{"close_nonstandard", Channel::WindowClose, Thrown::NonStandard,
+                  "an exception of unknown type"}),
     [](const auto& info) { return std::string(info.param.name); });

@@ -18,7 +18,9 @@ const char* const kFirstEmptyMessage =
 
 class Lifetimes : public ProgramTest {
  protected:
-  static bool CalculatorBuilt() { return fw::GetImplicitWindow("ControlWnd.ControlWnd") != nullptr; }
+  static bool CalculatorBuilt() {
+    return fw::GetImplicitWindow("ControlWnd.ControlWnd") != nullptr;
+  }
 };
 
 }  // namespace

@@ -67,8 +67,9 @@ TEST(MenuBar1, holds_file_with_quit_and_edit_with_the_standard_items_in_order) {
 
 TEST(MenuBar1, every_entry_is_automatically_enabled_and_visible) {
   auto bar = MenuBar1::Instance();
-  for (const char* name : {"FileMenu", "FileQuit", "EditMenu", "EditUndo", "UntitledMenu1", "EditCut",
-                           "EditCopy", "EditPaste", "EditClear", "UntitledMenu0", "EditSelectAll"}) {
+  for (const char* name :
+       {"FileMenu", "FileQuit", "EditMenu", "EditUndo", "UntitledMenu1", "EditCut", "EditCopy",
+        "EditPaste", "EditClear", "UntitledMenu0", "EditSelectAll"}) {
     SCOPED_TRACE(name);
     auto entry = bar->Lookup(name);
     ASSERT_NE(entry, nullptr);

@@ -1,6 +1,8 @@
 // The road from the entry to the event loop and back: what exists after start-up, and how a
 // failing start-up ends.
 
+#include "app/startup.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -8,13 +10,12 @@
 
 #include "app/menu_bar1.h"
 #include "app/mireldantholm.h"
-#include "app/startup.h"
 #include "framework/application.h"
 #include "framework/dispatch.h"
 #include "framework/runtime.h"
 #include "framework/testing.h"
-#include "program_test.h"
 #include "framework/window.h"
+#include "program_test.h"
 #include "windows/about_wnd.h"
 
 using namespace std::chrono_literals;
@@ -25,7 +26,8 @@ class Startup : public ProgramTest {};
 
 std::vector<std::string> LiveWindowClasses() {
   std::vector<std::string> names;
-  for (const auto& window : fw::LiveWindows()) names.push_back(fw::RegisteredClassName(typeid(*window)));
+  for (const auto& window : fw::LiveWindows())
+    names.push_back(fw::RegisteredClassName(typeid(*window)));
   return names;
 }
 

@@ -18,12 +18,12 @@
 #include <vector>
 
 #include "calculator/control_wnd.h"
-#include "framework/testing.h"
 #include "correction_oracle.h"
-#include "program_test.h"
+#include "framework/testing.h"
 #include "framework/text.h"
 #include "framework/text_field.h"
 #include "framework/window.h"
+#include "program_test.h"
 
 namespace {
 

@@ -26,7 +26,8 @@ using fw::testing::MessageBoxTexts;
 // Four decimals, no leading zero, no minus sign on a value that rounds to zero.
 std::string FourDecimals(double value) {
   char buffer[64];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 4);
+  const auto result =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 4);
   std::string text(buffer, result.ptr);
   if (text == "-0.0000") text = "0.0000";
   if (text.starts_with("0.")) text.erase(0, 1);
@@ -56,7 +57,9 @@ const ComputeCase kComputeCases[] = {
     {"tiny_obtained_deviation", "250", ".01", ".0002", 250, .01, .0002, nullptr},
 };
 
-void PrintTo(const ComputeCase& row, std::ostream* os) { *os << row.name; }
+void PrintTo(const ComputeCase& row, std::ostream* os) {
+  *os << row.name;
+}
 
 class ComputeTable : public CalculatorTest, public ::testing::WithParamInterface<ComputeCase> {};
 
@@ -76,7 +79,8 @@ TEST_P(ComputeTable, shows_the_corrected_coefficient_with_four_decimals) {
   EXPECT_EQ(shown, FourDecimals(oracle::Corrected(row.u, row.r_obtained, row.r)));
   if (row.known) {
     EXPECT_EQ(shown, row.known);
-    EXPECT_EQ(FourDecimals(oracle::Corrected(row.u, row.r_obtained, row.r)), row.known) << "table row is inconsistent";
+    EXPECT_EQ(FourDecimals(oracle::Corrected(row.u, row.r_obtained, row.r)), row.known)
+        << "table row is inconsistent";
   }
   EXPECT_TRUE(oracle::LooksLikeFourDecimals(shown)) << shown;
   // The inputs are read, never written.
@@ -101,26 +105,37 @@ struct MessageCase {
 };
 
 const MessageCase kMessageCases[] = {
-    {"all_fields_empty_reports_only_the_first", "", "", "", calctest::kMissingUnrestricted, Field::Rxx},
+    {"all_fields_empty_reports_only_the_first", "", "", "", calctest::kMissingUnrestricted,
+     Field::Rxx},
     {"empty_unrestricted_deviation", "", "9", ".44", calctest::kMissingUnrestricted, Field::Rxx},
     {"lone_point_is_not_empty_so_the_missing_second_comes_first", ".", "", "",
      calctest::kMissingObtained, Field::Ryy},
     {"empty_obtained_deviation", "13", "", ".44", calctest::kMissingObtained, Field::Ryy},
     {"empty_coefficient", "13", "9", "", calctest::kMissingCoefficient, Field::Rxy},
-    {"empty_field_is_reported_before_a_zero_deviation", "0", "", "5", calctest::kMissingObtained, Field::Ryy},
-    {"zero_unrestricted_deviation", "0", "9", ".44", calctest::kUnrestrictedNotPositive, Field::Rxx},
-    {"lone_point_unrestricted_reads_as_zero", ".", "9", ".44", calctest::kUnrestrictedNotPositive, Field::Rxx},
-    {"negative_unrestricted_deviation", "-13", "9", ".44", calctest::kUnrestrictedNotPositive, Field::Rxx, true},
-    {"both_deviations_zero_reports_the_first", "0", "0", ".44", calctest::kUnrestrictedNotPositive, Field::Rxx},
-    {"zero_obtained_deviation", "13", "0", ".44", calctest::kObtainedNotPositive, Field::Ryy},
-    {"negative_obtained_deviation", "13", "-9", ".44", calctest::kObtainedNotPositive, Field::Ryy, true},
-    {"zero_obtained_deviation_before_a_bad_coefficient", "13", "0", "2", calctest::kObtainedNotPositive,
+    {"empty_field_is_reported_before_a_zero_deviation", "0", "", "5", calctest::kMissingObtained,
      Field::Ryy},
-    {"coefficient_just_above_one", "13", "9", "1.0001", calctest::kCoefficientOutOfRange, Field::Rxy},
-    {"coefficient_just_below_minus_one", "13", "9", "-1.0001", calctest::kCoefficientOutOfRange, Field::Rxy},
+    {"zero_unrestricted_deviation", "0", "9", ".44", calctest::kUnrestrictedNotPositive,
+     Field::Rxx},
+    {"lone_point_unrestricted_reads_as_zero", ".", "9", ".44", calctest::kUnrestrictedNotPositive,
+     Field::Rxx},
+    {"negative_unrestricted_deviation", "-13", "9", ".44", calctest::kUnrestrictedNotPositive,
+     Field::Rxx, true},
+    {"both_deviations_zero_reports_the_first", "0", "0", ".44", calctest::kUnrestrictedNotPositive,
+     Field::Rxx},
+    {"zero_obtained_deviation", "13", "0", ".44", calctest::kObtainedNotPositive, Field::Ryy},
+    {"negative_obtained_deviation", "13", "-9", ".44", calctest::kObtainedNotPositive, Field::Ryy,
+     true},
+    {"zero_obtained_deviation_before_a_bad_coefficient", "13", "0", "2",
+     calctest::kObtainedNotPositive, Field::Ryy},
+    {"coefficient_just_above_one", "13", "9", "1.0001", calctest::kCoefficientOutOfRange,
+     Field::Rxy},
+    {"coefficient_just_below_minus_one", "13", "9", "-1.0001", calctest::kCoefficientOutOfRange,
+     Field::Rxy},
 };
 
-void PrintTo(const MessageCase& row, std::ostream* os) { *os << row.name; }
+void PrintTo(const MessageCase& row, std::ostream* os) {
+  *os << row.name;
+}
 
 class MessageTable : public CalculatorTest, public ::testing::WithParamInterface<MessageCase> {
  protected:
@@ -202,8 +217,9 @@ TEST_F(ComputeButton, writes_each_new_result_over_the_last_and_reports_each_fail
   Retype(*w->RxyFld(), "");
   PressCompute(*w);
   PressCompute(*w);
-  EXPECT_EQ(MessageBoxTexts(), (std::vector<std::string>{std::string(calctest::kMissingCoefficient),
-                                                         std::string(calctest::kMissingCoefficient)}));
+  EXPECT_EQ(MessageBoxTexts(),
+            (std::vector<std::string>{std::string(calctest::kMissingCoefficient),
+                                      std::string(calctest::kMissingCoefficient)}));
   EXPECT_EQ(w->RdFld()->Text(), ".4400");
 }
 

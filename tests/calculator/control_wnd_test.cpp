@@ -27,10 +27,11 @@ class CalculatorWindow : public CalculatorTest {};
 
 TEST_F(CalculatorWindow, holds_exactly_the_fourteen_named_controls_in_creation_order) {
   auto w = Calculator();
-  EXPECT_EQ(w->ControlNames(),
-            (std::vector<std::string>{"RdFld", "RdText", "StaticText1", "RxxFld", "StaticText2", "RyyFld",
-                                      "StaticText3", "RxyFld", "ComputeCanvas", "ClearCanvas", "HelpCanvas",
-                                      "Canvas1", "StaticText4", "Separator1"}));
+  EXPECT_EQ(
+      w->ControlNames(),
+      (std::vector<std::string>{"RdFld", "RdText", "StaticText1", "RxxFld", "StaticText2", "RyyFld",
+                                "StaticText3", "RxyFld", "ComputeCanvas", "ClearCanvas",
+                                "HelpCanvas", "Canvas1", "StaticText4", "Separator1"}));
   // Every accessor finds its own control, and the same one each time.
   EXPECT_EQ(w->RxxFld(), w->RxxFld());
   EXPECT_EQ(w->RxxFld(), w->ControlByName("RxxFld"));
@@ -79,7 +80,9 @@ struct CanvasCase {
   std::int64_t width, height;
 };
 
-void PrintTo(const CanvasCase& row, std::ostream* os) { *os << row.name; }
+void PrintTo(const CanvasCase& row, std::ostream* os) {
+  *os << row.name;
+}
 
 class CanvasPictures : public CalculatorTest, public ::testing::WithParamInterface<CanvasCase> {};
 
@@ -96,8 +99,10 @@ TEST_P(CanvasPictures, each_canvas_shows_a_picture_the_size_of_the_canvas) {
 }
 
 INSTANTIATE_TEST_SUITE_P(CalculatorWindow, CanvasPictures,
-                         ::testing::Values(CanvasCase{"ComputeCanvas", 120, 40}, CanvasCase{"ClearCanvas", 120, 48},
-                                           CanvasCase{"HelpCanvas", 120, 48}, CanvasCase{"Canvas1", 493, 85}),
+                         ::testing::Values(CanvasCase{"ComputeCanvas", 120, 40},
+                                           CanvasCase{"ClearCanvas", 120, 48},
+                                           CanvasCase{"HelpCanvas", 120, 48},
+                                           CanvasCase{"Canvas1", 493, 85}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(CalculatorWindow, credit_label_lies_on_the_banner_and_goes_with_it) {
@@ -143,8 +148,8 @@ TEST_F(CalculatorWindow, tab_reaches_the_result_field_once_it_is_shown) {
   PressCompute(*w);
   ASSERT_TRUE(IsShown(*w->RdFld()));
   w->RxxFld()->SetFocus();
-  EXPECT_EQ(TabThrough(*w, 8), (std::vector<std::string>{"RyyFld", "RxyFld", "RdFld", "RxxFld", "RyyFld",
-                                                         "RxyFld", "RdFld", "RxxFld"}));
+  EXPECT_EQ(TabThrough(*w, 8), (std::vector<std::string>{"RyyFld", "RxyFld", "RdFld", "RxxFld",
+                                                         "RyyFld", "RxyFld", "RdFld", "RxxFld"}));
   EXPECT_EQ(fw::testing::BeepCount(), 0);
 }
 

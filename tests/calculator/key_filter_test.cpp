@@ -40,7 +40,9 @@ const AcceptedCase kAccepted[] = {
     {"minus_signs_after_digits_in_the_coefficient_field", Field::Rxy, "4-4--"},
 };
 
-void PrintTo(const AcceptedCase& row, std::ostream* os) { *os << row.name; }
+void PrintTo(const AcceptedCase& row, std::ostream* os) {
+  *os << row.name;
+}
 
 class AcceptedKeys : public CalculatorTest, public ::testing::WithParamInterface<AcceptedCase> {};
 
@@ -66,8 +68,10 @@ struct RejectedCase {
 
 std::vector<RejectedCase> RejectedCases() {
   const std::pair<const char*, const char*> keys[] = {
-      {"/", "slash"}, {":", "colon"}, {" ", "space"},  {"e", "letter_e"},         {"a", "letter_a"},
-      {"+", "plus"},  {",", "comma"}, {"E", "capital_e"},
+      {"/", "slash"},          {":", "colon"},
+      {" ", "space"},          {"e", "letter_e"},
+      {"a", "letter_a"},       {"+", "plus"},
+      {",", "comma"},          {"E", "capital_e"},
       {"\xC3\xA9", "e_acute"}, {"\xE2\x88\x92", "unicode_minus"},
   };
   std::vector<RejectedCase> cases;
@@ -79,7 +83,9 @@ std::vector<RejectedCase> RejectedCases() {
   return cases;
 }
 
-void PrintTo(const RejectedCase& row, std::ostream* os) { *os << NameOf(row.field) << " " << row.keyName; }
+void PrintTo(const RejectedCase& row, std::ostream* os) {
+  *os << NameOf(row.field) << " " << row.keyName;
+}
 
 class RejectedKeys : public CalculatorTest, public ::testing::WithParamInterface<RejectedCase> {};
 
@@ -100,9 +106,10 @@ TEST_P(RejectedKeys, beep_and_leave_text_and_cursor_as_they_were) {
   EXPECT_EQ(FocusedControlName(), NameOf(row.field));
 }
 
-INSTANTIATE_TEST_SUITE_P(KeyFilter, RejectedKeys, ::testing::ValuesIn(RejectedCases()), [](const auto& info) {
-  return std::string(NameOf(info.param.field)) + "_" + info.param.keyName;
-});
+INSTANTIATE_TEST_SUITE_P(KeyFilter, RejectedKeys, ::testing::ValuesIn(RejectedCases()),
+                         [](const auto& info) {
+                           return std::string(NameOf(info.param.field)) + "_" + info.param.keyName;
+                         });
 
 struct ControlKeyCase {
   Field field;
@@ -110,9 +117,12 @@ struct ControlKeyCase {
   const char* keyName;
 };
 
-void PrintTo(const ControlKeyCase& row, std::ostream* os) { *os << NameOf(row.field) << " " << row.keyName; }
+void PrintTo(const ControlKeyCase& row, std::ostream* os) {
+  *os << NameOf(row.field) << " " << row.keyName;
+}
 
-class SwallowedControlKeys : public CalculatorTest, public ::testing::WithParamInterface<ControlKeyCase> {};
+class SwallowedControlKeys : public CalculatorTest,
+                             public ::testing::WithParamInterface<ControlKeyCase> {};
 
 TEST_P(SwallowedControlKeys, beep_start_no_computation_and_keep_the_focus) {
   const ControlKeyCase& row = GetParam();
@@ -154,7 +164,9 @@ struct LimitCase {
   int limit;
 };
 
-void PrintTo(const LimitCase& row, std::ostream* os) { *os << NameOf(row.field) << " " << row.limit; }
+void PrintTo(const LimitCase& row, std::ostream* os) {
+  *os << NameOf(row.field) << " " << row.limit;
+}
 
 class FieldLimits : public CalculatorTest, public ::testing::WithParamInterface<LimitCase> {};
 
@@ -194,7 +206,8 @@ TEST_P(BackspaceAndTab, backspace_passes_silently_in_an_empty_field_and_deletes_
   EXPECT_EQ(FocusedControlName(), NameOf(GetParam()));
 }
 
-INSTANTIATE_TEST_SUITE_P(KeyFilter, BackspaceAndTab, ::testing::Values(Field::Rxx, Field::Ryy, Field::Rxy),
+INSTANTIATE_TEST_SUITE_P(KeyFilter, BackspaceAndTab,
+                         ::testing::Values(Field::Rxx, Field::Ryy, Field::Rxy),
                          [](const auto& info) { return std::string(NameOf(info.param)); });
 
 class KeyFilter : public CalculatorTest {};
@@ -218,19 +231,22 @@ TEST_F(KeyFilter, tab_passes_silently_and_moves_the_focus_through_the_three_inpu
 struct PasteCase {
   const char* name;
   Field field;
-  bool throughMenu;  // Edit > Paste, else the Ctrl+V key in the field
+  bool throughMenu;     // Edit > Paste, else the Ctrl+V key in the field
   const char* message;  // the message the compute button then shows, or nullptr
   const char* result;   // else the result it shows
 };
 
 const PasteCase kPastes[] = {
-    {"letters_by_key_into_the_unrestricted_field", Field::Rxx, false, calctest::kUnrestrictedNotPositive.data(),
-     nullptr},
-    {"letters_by_menu_into_the_obtained_field", Field::Ryy, true, calctest::kObtainedNotPositive.data(), nullptr},
+    {"letters_by_key_into_the_unrestricted_field", Field::Rxx, false,
+     calctest::kUnrestrictedNotPositive.data(), nullptr},
+    {"letters_by_menu_into_the_obtained_field", Field::Ryy, true,
+     calctest::kObtainedNotPositive.data(), nullptr},
     {"letters_by_key_into_the_coefficient_field", Field::Rxy, false, nullptr, ".0000"},
 };
 
-void PrintTo(const PasteCase& row, std::ostream* os) { *os << row.name; }
+void PrintTo(const PasteCase& row, std::ostream* os) {
+  *os << row.name;
+}
 
 class Paste : public CalculatorTest, public ::testing::WithParamInterface<PasteCase> {};
 

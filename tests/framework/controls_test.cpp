@@ -69,7 +69,7 @@ TEST_F(Controls, show_with_their_window_unless_set_invisible) {
   EXPECT_FALSE(fw::testing::IsShown(*caption));
   wnd->Hide();
   caption->SetVisible(true);
-  EXPECT_TRUE(caption->Visible());              // set to show ...
+  EXPECT_TRUE(caption->Visible());               // set to show ...
   EXPECT_FALSE(fw::testing::IsShown(*caption));  // ... once its window does
 }
 
@@ -124,8 +124,8 @@ TEST_F(Controls, placed_on_another_control_keep_window_coordinates) {
   wnd->AddControl("Inner", inner);
   // Inner sits on Plain (at 120, 90) at window position (130, 100). Neither canvas takes the
   // click, so it goes on to the window, which sees it in window coordinates.
-  inner->SetProperties({{"Left", 130}, {"Top", 100}, {"Width", 10}, {"Height", 10},
-                        {"InitialParent", "Plain"}});
+  inner->SetProperties(
+      {{"Left", 130}, {"Top", 100}, {"Width", 10}, {"Height", 10}, {"InitialParent", "Plain"}});
   EXPECT_EQ(inner->Left(), 130);
   fw::testing::Click(*inner, 1, 2);
   EXPECT_EQ(wnd->windowClicks, (std::vector<std::pair<std::int64_t, std::int64_t>>{{131, 102}}));

@@ -84,7 +84,9 @@ struct SpecialKeyRow {
   fw::testing::Key key;
   std::string text;
 };
-void PrintTo(const SpecialKeyRow& row, std::ostream* os) { *os << row.name; }
+void PrintTo(const SpecialKeyRow& row, std::ostream* os) {
+  *os << row.name;
+}
 
 class FieldSpecialKeys : public fwtest::FrameworkTest,
                          public ::testing::WithParamInterface<SpecialKeyRow> {};
@@ -270,7 +272,9 @@ struct OffThreadRow {
   const char* name;
   std::function<void(TestWnd&)> action;
 };
-void PrintTo(const OffThreadRow& row, std::ostream* os) { *os << row.name; }
+void PrintTo(const OffThreadRow& row, std::ostream* os) {
+  *os << row.name;
+}
 
 class OffThreadCalls : public fwtest::FrameworkTest,
                        public ::testing::WithParamInterface<OffThreadRow> {};
@@ -303,7 +307,10 @@ INSTANTIATE_TEST_SUITE_P(
         OffThreadRow{"reading_a_fields_text", [](TestWnd& w) { (void)w.Field()->Text(); }},
         OffThreadRow{"a_message_box", [](TestWnd&) { fw::MsgBox("from a thread"); }},
         OffThreadRow{"a_beep", [](TestWnd&) { fw::Beep(); }},
-        OffThreadRow{"a_property_block", [](TestWnd& w) { w.SetProperties({{"Width", 10}}); }},
+        OffThreadRow{"a_property_block",
+                     [](TestWnd& w) {
+                       w.SetProperties({{"Width", 10}});
+                     }},
         OffThreadRow{"hiding_the_window", [](TestWnd& w) { w.Hide(); }},
         OffThreadRow{"finding_a_control", [](TestWnd& w) { (void)w.ControlByName("Field"); }}),
     [](const auto& info) { return std::string(info.param.name); });

@@ -1,6 +1,8 @@
 // Exceptions: checked casts, the exception helper, and what reaches the unhandled-exception
 // handler from a real event (in a child process, since the handler ends the program).
 
+#include "framework/exceptions.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -14,7 +16,6 @@
 #include <string>
 
 #include "framework/dispatch.h"
-#include "framework/exceptions.h"
 #include "framework/label.h"
 #include "framework/message_box.h"
 #include "framework/object.h"
@@ -64,9 +65,15 @@ TEST(Exceptions, name_their_own_class_and_are_runtime_exceptions) {
   EXPECT_STREQ(base.what(), "n");
 }
 
-void Returns(void* argument) { *static_cast<int*>(argument) += 1; }
-void RaisesNil(void*) { throw fw::NilObjectException("nothing there"); }
-void RaisesLogicError(void*) { throw std::logic_error("not ours"); }
+void Returns(void* argument) {
+  *static_cast<int*>(argument) += 1;
+}
+void RaisesNil(void*) {
+  throw fw::NilObjectException("nothing there");
+}
+void RaisesLogicError(void*) {
+  throw std::logic_error("not ours");
+}
 
 TEST(ExceptionHelper, yields_nullptr_when_the_routine_returns) {
   int calls = 0;
@@ -87,8 +94,7 @@ TEST(ExceptionHelper, yields_the_runtime_exception_the_routine_raised) {
 }
 
 TEST(ExceptionHelper, lets_other_exceptions_pass_on) {
-  EXPECT_THROW(fw::CallFunctionWithExceptionHandling(&RaisesLogicError, nullptr),
-               std::logic_error);
+  EXPECT_THROW(fw::CallFunctionWithExceptionHandling(&RaisesLogicError, nullptr), std::logic_error);
 }
 
 int helperCalls = 0;
@@ -182,8 +188,10 @@ class ReportCount : public ::testing::MatcherInterface<const std::string&> {
            box != std::string::npos && stderrText.find(described_, box) != std::string::npos;
   }
   void DescribeTo(std::ostream* os) const override {
-    if (reports_ == 0) *os << "reports no unhandled exception";
-    else *os << "reports \"" << described_ << "\" once, on stderr and in the message box";
+    if (reports_ == 0)
+      *os << "reports no unhandled exception";
+    else
+      *os << "reports \"" << described_ << "\" once, on stderr and in the message box";
     if (!alsoWritten_.empty()) *os << ", and writes \"" << alsoWritten_ << '"';
   }
 
@@ -206,7 +214,8 @@ class ReportCount : public ::testing::MatcherInterface<const std::string&> {
   if (wnd)
     std::fprintf(stderr, "handled: %zu keys, %zu clicks\n", wnd->fieldKeys.size(),
                  wnd->canvasClicks.size());
-  for (const auto& text : fw::testing::MessageBoxTexts()) std::fprintf(stderr, "box: %s\n", text.c_str());
+  for (const auto& text : fw::testing::MessageBoxTexts())
+    std::fprintf(stderr, "box: %s\n", text.c_str());
   std::fflush(stderr);
   std::exit(fw::RuntimeExit());
 }

@@ -1,11 +1,12 @@
 // Menus: the tree of items, lookup by name, the standard Edit items, Quit, window handlers.
 
+#include "framework/menu.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
 
-#include "framework/menu.h"
 #include "framework/testing.h"
 #include "test_window.h"
 

@@ -1,5 +1,7 @@
 // Message boxes and beeps: answered by the test seam, and once through the real box.
 
+#include "framework/message_box.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -7,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "framework/message_box.h"
 #include "framework/runtime.h"
 #include "framework/testing.h"
 #include "test_window.h"

@@ -1,6 +1,9 @@
 // Pictures read from the resource folder: decoded at their logical size, or nil.
 
+#include "framework/picture.h"
+
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -8,9 +11,6 @@
 #include <string>
 #include <vector>
 
-#include <unistd.h>
-
-#include "framework/picture.h"
 #include "framework/testing.h"
 #include "test_window.h"
 
@@ -33,10 +33,9 @@ class Pictures : public fwtest::FrameworkTest {
   void SetUp() override {
     FrameworkTest::SetUp();
     folder_ = fs::temp_directory_path() /
-              ("fw_pictures_" + std::string(::testing::UnitTest::GetInstance()
-                                                ->current_test_info()
-                                                ->name()) +
-               "_" + std::to_string(::getpid()));
+              ("fw_pictures_" +
+               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "_" +
+               std::to_string(::getpid()));
     fs::create_directories(folder_);
     png_ = ReadBytes(fs::path(SOURCE_DIR) / "resources" / "pictures" / "compute.png");
     ASSERT_GT(png_.size(), 100u) << "the source tree's compute.png is missing";

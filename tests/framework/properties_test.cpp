@@ -1,5 +1,7 @@
 // Property blocks: applied in order, strict about names and types, kept values read back.
 
+#include "framework/properties.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -9,7 +11,6 @@
 #include <variant>
 
 #include "framework/label.h"
-#include "framework/properties.h"
 #include "framework/text_field.h"
 #include "framework/timer.h"
 #include "test_window.h"
@@ -46,7 +47,9 @@ struct HolderRow {
   fw::Property property;  // a property that holder cannot take
   std::string mentioned;  // what the error must name
 };
-void PrintTo(const HolderRow& row, std::ostream* os) { *os << row.name; }
+void PrintTo(const HolderRow& row, std::ostream* os) {
+  *os << row.name;
+}
 
 std::vector<HolderRow> RejectedProperties() {
   auto window = [](TestWnd& w) -> fw::PropertyHolder& { return w; };
@@ -60,7 +63,9 @@ std::vector<HolderRow> RejectedProperties() {
       {"window_string_for_a_kept_flag", window, {"Composite", "yes"}, "Composite"},
       {"field_unknown_name", control("Field"), {"Caption", "x"}, "Caption"},
       {"field_string_for_width", control("Field"), {"Width", "wide"}, "Width"},
-      {"field_number_for_its_limit", control("Field"), {"MaximumCharactersAllowed", 8.0},
+      {"field_number_for_its_limit",
+       control("Field"),
+       {"MaximumCharactersAllowed", 8.0},
        "MaximumCharactersAllowed"},
       {"label_integer_for_value", control("Caption"), {"Value", 5}, "Value"},
       {"label_integer_for_a_kept_lock", control("Caption"), {"LockLeft", 1}, "LockLeft"},

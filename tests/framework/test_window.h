@@ -43,10 +43,14 @@ enum class Fault { None, NilObject, StdRuntimeError, NonStandard };
 
 inline void Raise(Fault fault) {
   switch (fault) {
-    case Fault::None: return;
-    case Fault::NilObject: throw fw::NilObjectException("boom");
-    case Fault::StdRuntimeError: throw std::runtime_error("canvas trouble");
-    case Fault::NonStandard: throw 42;
+    case Fault::None:
+      return;
+    case Fault::NilObject:
+      throw fw::NilObjectException("boom");
+    case Fault::StdRuntimeError:
+      throw std::runtime_error("canvas trouble");
+    case Fault::NonStandard:
+      throw 42;
   }
 }
 
@@ -87,20 +91,32 @@ class TestWnd : public fw::Window {
     events.push_back("CreateControls");
     auto field = New<fw::TextField>();
     AddControl("Field", field);
-    field->SetProperties({{"Left", 10}, {"Top", 10}, {"Width", 100}, {"Height", 22},
-                          {"TabIndex", 0}, {"TabStop", true}});
+    field->SetProperties({{"Left", 10},
+                          {"Top", 10},
+                          {"Width", 100},
+                          {"Height", 22},
+                          {"TabIndex", 0},
+                          {"TabStop", true}});
     field->KeyDown.Attach(
         fw::MakeDelegate(*this, &TestWnd::Field_KeyDown, "( TextField, String ) as Boolean"));
 
     auto other = New<fw::TextField>();
     AddControl("Other", other);
-    other->SetProperties({{"Left", 10}, {"Top", 40}, {"Width", 100}, {"Height", 22},
-                          {"TabIndex", 1}, {"TabStop", true}});
+    other->SetProperties({{"Left", 10},
+                          {"Top", 40},
+                          {"Width", 100},
+                          {"Height", 22},
+                          {"TabIndex", 1},
+                          {"TabStop", true}});
 
     auto caption = New<fw::Label>();
     AddControl("Caption", caption);
-    caption->SetProperties({{"Left", 120}, {"Top", 10}, {"Width", 100}, {"Height", 20},
-                            {"Value", "caption"}, {"LockLeft", true}});
+    caption->SetProperties({{"Left", 120},
+                            {"Top", 10},
+                            {"Width", 100},
+                            {"Height", 20},
+                            {"Value", "caption"},
+                            {"LockLeft", true}});
 
     auto picture = New<fw::Canvas>();
     AddControl("Picture", picture);
@@ -165,8 +181,8 @@ inline std::shared_ptr<fw::MenuBar> MakeMenuBar() {
   quit->SetShortcut("Cmd+Q");
   file->AddMenu(quit);
   auto edit = MenuEntry(std::make_shared<fw::MenuItem>(), "EditMenu", "&Edit");
-  for (const char* name : {"EditUndo", "EditCut", "EditCopy", "EditPaste", "EditClear",
-                           "EditSelectAll"}) {
+  for (const char* name :
+       {"EditUndo", "EditCut", "EditCopy", "EditPaste", "EditClear", "EditSelectAll"}) {
     auto item = MenuEntry(std::make_shared<fw::MenuItem>(), name, name + 4);
     item->SetAutoEnabled(true);
     edit->AddMenu(item);

@@ -1,13 +1,13 @@
 // Val, Format and Asc: text and numbers without the locale.
 
+#include "framework/text.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
 #include <ostream>
 #include <string>
-
-#include "framework/text.h"
 
 namespace {
 
@@ -16,7 +16,9 @@ struct ValRow {
   std::string text;
   double expected;
 };
-void PrintTo(const ValRow& row, std::ostream* os) { *os << row.name; }
+void PrintTo(const ValRow& row, std::ostream* os) {
+  *os << row.name;
+}
 
 class ValReads : public ::testing::TestWithParam<ValRow> {};
 
@@ -26,24 +28,18 @@ TEST_P(ValReads, the_leading_decimal_number) {
 
 INSTANTIATE_TEST_SUITE_P(
     Val, ValReads,
-    ::testing::Values(ValRow{"empty_text_as_zero", "", 0.0},
-                      ValRow{"a_lone_point_as_zero", ".", 0.0},
-                      ValRow{"a_lone_minus_as_zero", "-", 0.0},
-                      ValRow{"an_integer", "42", 42.0},
-                      ValRow{"a_plus_sign", "+5", 5.0},
-                      ValRow{"stops_at_the_second_decimal_point", "1.2.3", 1.2},
-                      ValRow{"a_fraction_without_integer_digits", "-.44", -0.44},
-                      ValRow{"stops_at_trailing_letters", "12.5abc", 12.5},
-                      ValRow{"skips_leading_blanks", "  7", 7.0},
-                      ValRow{"skips_a_leading_tab", "\t3.5", 3.5},
-                      ValRow{"no_exponent", "1e5", 1.0},
-                      ValRow{"no_infinity", "inf", 0.0},
-                      ValRow{"no_nan", "nan", 0.0},
-                      ValRow{"no_hexadecimal", "0x10", 0.0},
-                      ValRow{"a_trailing_point", "8.", 8.0},
-                      ValRow{"leading_zeros", "007.25", 7.25},
-                      ValRow{"text_before_the_number_as_zero", "abc12", 0.0},
-                      ValRow{"a_blank_between_sign_and_digits_as_zero", "- 5", 0.0}),
+    ::testing::Values(
+        ValRow{"empty_text_as_zero", "", 0.0}, ValRow{"a_lone_point_as_zero", ".", 0.0},
+        ValRow{"a_lone_minus_as_zero", "-", 0.0}, ValRow{"an_integer", "42", 42.0},
+        ValRow{"a_plus_sign", "+5", 5.0}, ValRow{"stops_at_the_second_decimal_point", "1.2.3", 1.2},
+        ValRow{"a_fraction_without_integer_digits", "-.44", -0.44},
+        ValRow{"stops_at_trailing_letters", "12.5abc", 12.5},
+        ValRow{"skips_leading_blanks", "  7", 7.0}, ValRow{"skips_a_leading_tab", "\t3.5", 3.5},
+        ValRow{"no_exponent", "1e5", 1.0}, ValRow{"no_infinity", "inf", 0.0},
+        ValRow{"no_nan", "nan", 0.0}, ValRow{"no_hexadecimal", "0x10", 0.0},
+        ValRow{"a_trailing_point", "8.", 8.0}, ValRow{"leading_zeros", "007.25", 7.25},
+        ValRow{"text_before_the_number_as_zero", "abc12", 0.0},
+        ValRow{"a_blank_between_sign_and_digits_as_zero", "- 5", 0.0}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Val, reads_the_same_double_as_the_literal) {
@@ -74,7 +70,9 @@ struct FormatRow {
   const char* pattern;
   std::string expected;
 };
-void PrintTo(const FormatRow& row, std::ostream* os) { *os << row.name; }
+void PrintTo(const FormatRow& row, std::ostream* os) {
+  *os << row.name;
+}
 
 class FormatWrites : public ::testing::TestWithParam<FormatRow> {};
 
@@ -144,7 +142,9 @@ struct AscRow {
   std::string text;
   std::int64_t expected;
 };
-void PrintTo(const AscRow& row, std::ostream* os) { *os << row.name; }
+void PrintTo(const AscRow& row, std::ostream* os) {
+  *os << row.name;
+}
 
 class AscGives : public ::testing::TestWithParam<AscRow> {};
 
@@ -154,15 +154,16 @@ TEST_P(AscGives, the_code_of_the_first_character) {
 
 INSTANTIATE_TEST_SUITE_P(
     Asc, AscGives,
-    ::testing::Values(AscRow{"zero_for_empty_text", "", 0},
-                      AscRow{"an_ascii_letter", "A", 65},
-                      AscRow{"only_the_first_character", "AB", 65},
-                      AscRow{"a_tab", "\t", 9},
-                      AscRow{"a_two_byte_character", "\xC3\xA9", 233},       // é
+    ::testing::Values(AscRow{"zero_for_empty_text", "", 0}, AscRow{"an_ascii_letter", "A", 65},
+                      AscRow{"only_the_first_character", "AB", 65}, AscRow{"a_tab", "\t", 9},
+                      AscRow{"a_two_byte_character", "\xC3\xA9", 233},         // é
                       AscRow{"a_three_byte_character", "\xE2\x82\xAC", 8364},  // €
                       AscRow{"a_four_byte_character", "\xF0\x9F\x98\x80", 0x1F600},
                       AscRow{"a_lone_lead_byte_as_that_byte", "\xC3", 0xC3},
-                      AscRow{"a_broken_sequence_as_its_first_byte", "\xC3" "A", 0xC3},
+                      AscRow{"a_broken_sequence_as_its_first_byte",
+                             "\xC3"
+                             "A",
+                             0xC3},
                       AscRow{"a_stray_continuation_byte_as_that_byte", "\x80", 0x80}),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -1,6 +1,8 @@
 // Windows: construction events, implicit instances, hiding and closing, controls by name,
 // default events, geometry.
 
+#include "framework/window.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -10,7 +12,6 @@
 
 #include "framework/menu.h"
 #include "framework/testing.h"
-#include "framework/window.h"
 #include "test_window.h"
 
 namespace {
@@ -87,7 +88,8 @@ TEST_F(Windows, are_registered_under_their_class_name_twice) {
 TEST_F(Windows, of_different_classes_are_different_instances) {
   auto test = fw::ImplicitInstance<TestWnd>();
   auto hidden = fw::ImplicitInstance<HiddenWnd>();
-  EXPECT_NE(std::static_pointer_cast<fw::Window>(test), std::static_pointer_cast<fw::Window>(hidden));
+  EXPECT_NE(std::static_pointer_cast<fw::Window>(test),
+            std::static_pointer_cast<fw::Window>(hidden));
   EXPECT_EQ(fw::LiveWindows().size(), 2u);
   EXPECT_EQ(fw::LiveWindows().front(), test);
 }

@@ -23,8 +23,8 @@
 #include "calculator/control_wnd.h"
 #include "correction_oracle.h"
 #include "framework/testing.h"
-#include "headless_program.h"
 #include "framework/text.h"
+#include "headless_program.h"
 
 namespace {
 

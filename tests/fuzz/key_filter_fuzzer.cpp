@@ -25,8 +25,8 @@
 
 #include "calculator/control_wnd.h"
 #include "framework/testing.h"
-#include "headless_program.h"
 #include "framework/text.h"
+#include "headless_program.h"
 
 namespace {
 

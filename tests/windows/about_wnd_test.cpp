@@ -50,7 +50,9 @@ const InputCase kInputs[] = {
     {"click_on_the_notice", [](AboutWnd& about) { fw::testing::ClickWindow(about, 230, 227); }},
 };
 
-void PrintTo(const InputCase& row, std::ostream* os) { *os << row.name; }
+void PrintTo(const InputCase& row, std::ostream* os) {
+  *os << row.name;
+}
 
 class AboutHandOffByInput : public WindowsTest, public ::testing::WithParamInterface<InputCase> {};
 
@@ -127,7 +129,8 @@ TEST_F(AboutWindow, real_timer_hands_off_after_about_four_seconds_and_only_once)
   EXPECT_FALSE(fw::testing::WaitUntil([&] { return calculator->IsVisible(); }, 600ms));
 }
 
-TEST_F(AboutWindow, closed_before_any_hand_off_ends_the_program_without_building_a_calculator_window) {
+TEST_F(AboutWindow,
+       closed_before_any_hand_off_ends_the_program_without_building_a_calculator_window) {
   auto about = fw::ImplicitInstance<AboutWnd>();
   ASSERT_FALSE(fw::testing::QuitCode().has_value());
 
@@ -163,7 +166,8 @@ TEST_F(AboutWindow, banner_click_shows_the_same_hidden_about_window_until_the_ne
   EXPECT_TRUE(calculator->IsVisible());
 }
 
-TEST_F(AboutWindow, banner_click_after_the_about_window_was_closed_builds_a_new_one_that_hands_off_again) {
+TEST_F(AboutWindow,
+       banner_click_after_the_about_window_was_closed_builds_a_new_one_that_hands_off_again) {
   auto about = fw::ImplicitInstance<AboutWnd>();
   fw::testing::PressKeyInWindow(*about, "x");
   auto calculator = fw::ImplicitInstance<ControlWnd>();

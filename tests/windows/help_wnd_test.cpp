@@ -23,8 +23,9 @@ class HelpWindow : public WindowsTest {
   }
   static long HelpWindowsAlive() {
     const auto windows = fw::LiveWindows();
-    return std::count_if(windows.begin(), windows.end(),
-                         [](const auto& w) { return std::dynamic_pointer_cast<helpWnd>(w) != nullptr; });
+    return std::count_if(windows.begin(), windows.end(), [](const auto& w) {
+      return std::dynamic_pointer_cast<helpWnd>(w) != nullptr;
+    });
   }
 };
 
