@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "calculator/control_wnd.h"
+#include "calculator_fixture.h"
 #include "correction_oracle.h"
 #include "framework/testing.h"
 #include "framework/text.h"
@@ -32,14 +33,15 @@ using fw::testing::FocusedControlName;
 using fw::testing::IsShown;
 using fw::testing::MessageBoxTexts;
 
-enum class Field { Rxx, Ryy, Rxy };
+using calctest::Field;
+using calctest::FieldOf;
+
 enum class Channel { Typed, EditPaste, PasteShortcut, SetText };
 
 constexpr Field kFields[] = {Field::Rxx, Field::Ryy, Field::Rxy};
 constexpr Channel kChannels[] = {Channel::Typed, Channel::EditPaste, Channel::PasteShortcut,
                                  Channel::SetText};
 
-constexpr const char* kFieldNames[] = {"RxxFld", "RyyFld", "RxyFld"};
 constexpr const char* kChannelNames[] = {"typed", "edit_menu_paste", "paste_shortcut", "set_text"};
 // Valid values for the fields a row does not judge: the help text's worked example.
 constexpr const char* kValid[] = {"13", "9", ".44"};
@@ -53,31 +55,13 @@ struct Message {
 
 // The six validation messages, in the order the compute button makes its tests.
 constexpr Message kMessages[] = {
-    {"Please enter an estimate of the standard deviation of the predictor test in the population "
-     "(unrestricted)",
-     Field::Rxx},
-    {"Please enter the obtained standard deviation of the predictor test in this sample",
-     Field::Ryy},
-    {"Please enter the validity coefficient obtained in this sample", Field::Rxy},
-    {"Unrestricted standard deviation must be > 0.00", Field::Rxx},
-    {"Obtained standard deviation must be > 0.00", Field::Ryy},
-    {"Obtained validity coefficient must range from -1.00 to +1.00", Field::Rxy},
+    {calctest::kMissingUnrestricted, Field::Rxx}, {calctest::kMissingObtained, Field::Ryy},
+    {calctest::kMissingCoefficient, Field::Rxy},  {calctest::kUnrestrictedNotPositive, Field::Rxx},
+    {calctest::kObtainedNotPositive, Field::Ryy}, {calctest::kCoefficientOutOfRange, Field::Rxy},
 };
 
 int IndexOf(Field field) {
   return static_cast<int>(field);
-}
-
-std::shared_ptr<fw::TextField> FieldOf(ControlWnd& w, Field field) {
-  switch (field) {
-    case Field::Rxx:
-      return w.RxxFld();
-    case Field::Ryy:
-      return w.RyyFld();
-    case Field::Rxy:
-      return w.RxyFld();
-  }
-  return nullptr;
 }
 
 struct BadInput {
@@ -241,7 +225,7 @@ TEST_P(BadInputChannels, ends_in_a_four_decimal_result_or_the_one_message_the_te
   const oracle::Outcome expected = oracle::Expected(texts);
   // The focus elsewhere, so that a message must bring it back.
   FieldOf(*w, row.field == Field::Rxx ? Field::Ryy : Field::Rxx)->SetFocus();
-  ASSERT_NE(FocusedControlName(), kFieldNames[IndexOf(row.field)]);
+  ASSERT_NE(FocusedControlName(), calctest::NameOf(row.field));
 
   fw::testing::Click(*w->ComputeCanvas(), 10, 10);
 
@@ -251,7 +235,7 @@ TEST_P(BadInputChannels, ends_in_a_four_decimal_result_or_the_one_message_the_te
     const Message& message = kMessages[expected.message];
     ASSERT_EQ(message.field, row.field) << "the other fields hold valid values";
     EXPECT_EQ(messages, std::vector<std::string>{std::string(message.text)});
-    EXPECT_EQ(FocusedControlName(), kFieldNames[IndexOf(row.field)]);
+    EXPECT_EQ(FocusedControlName(), calctest::NameOf(row.field));
     EXPECT_FALSE(IsShown(*w->RdFld()));
     EXPECT_EQ(shown, "");
   } else {
@@ -268,7 +252,7 @@ TEST_P(BadInputChannels, ends_in_a_four_decimal_result_or_the_one_message_the_te
 }
 
 std::string NameOf(const Row& row) {
-  return std::string(kFieldNames[IndexOf(row.field)]) + "_" +
+  return std::string(calctest::NameOf(row.field)) + "_" +
          kChannelNames[static_cast<int>(row.channel)] + "_" + row.input->name;
 }
 
