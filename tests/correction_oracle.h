@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "framework/text.h"
+#include "1-framework/text.h"
 
 namespace oracle {
 

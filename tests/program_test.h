@@ -6,14 +6,14 @@
 
 #include <string>
 
-#include "framework/testing.h"
+#include "1-framework/testing.h"
 
 class ProgramTest : public ::testing::Test {
  protected:
   void SetUp() override {
     fw::testing::Reset();
     fw::testing::AnswerMessageBoxes(true);
-    fw::testing::SetResourceFolder(std::string(SOURCE_DIR) + "/resources/pictures");
+    fw::testing::SetResourceFolder(std::string(SOURCE_DIR) + "/2-common/pictures");
   }
   void TearDown() override {
     fw::testing::AnswerMessageBoxes(true);

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "framework/testing.h"
+#include "1-framework/testing.h"
 
 int main(int argc, char** argv) {
   fw::testing::InitForTests(argc, argv);

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Regenerates the title pictures and button images in resources/pictures/,
+# Regenerates the title pictures and button images in 2-common/pictures/,
 # each at 1x and 2x (the 2x ones are redrawn, not upscaled, so they stay crisp).
 # Needs ImageMagick 6 (Debian package "imagemagick") and fonts-dejavu-core.
 set -euo pipefail
@@ -11,7 +11,7 @@ BOLD="$FONT_DIR/DejaVuSans-Bold.ttf"
 REGULAR="$FONT_DIR/DejaVuSans.ttf"
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-OUT="$ROOT/resources/pictures"
+OUT="$ROOT/2-common/pictures"
 mkdir -p "$OUT"
 
 NAVY="#000080"

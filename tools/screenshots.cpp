@@ -4,11 +4,11 @@
 #include <cstdio>
 #include <string>
 
-#include "app/startup.h"
-#include "calculator/control_wnd.h"
-#include "framework/testing.h"
-#include "windows/about_wnd.h"
-#include "windows/help_wnd.h"
+#include "4-app/startup.h"
+#include "3-windows/calculator/control_wnd.h"
+#include "1-framework/testing.h"
+#include "3-windows/about/about_wnd.h"
+#include "3-windows/help/help_wnd.h"
 
 int main(int argc, char** argv) {
   fw::testing::InitForTests(argc, argv);

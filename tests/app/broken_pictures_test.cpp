@@ -10,10 +10,10 @@
 #include <fstream>
 #include <iterator>
 
-#include "calculator/control_wnd.h"
-#include "framework/picture.h"
-#include "framework/testing.h"
-#include "windows/about_wnd.h"
+#include "3-windows/calculator/control_wnd.h"
+#include "1-framework/picture.h"
+#include "1-framework/testing.h"
+#include "3-windows/about/about_wnd.h"
 
 namespace fs = std::filesystem;
 
@@ -36,7 +36,7 @@ fs::path DamagedFolder(Damage damage) {
                                    "-" + std::to_string(::getpid()));
   fs::create_directories(folder);
   for (const char* name : kPictures) {
-    std::string bytes = ReadFile(fs::path(SOURCE_DIR) / "resources/pictures" / name);
+    std::string bytes = ReadFile(fs::path(SOURCE_DIR) / "2-common/pictures" / name);
     switch (damage) {
       case Damage::Missing:
         continue;

@@ -8,11 +8,11 @@
 #include <stdexcept>
 #include <string>
 
-#include "calculator/control_wnd.h"
-#include "framework/dispatch.h"
-#include "framework/runtime.h"
-#include "framework/testing.h"
-#include "windows/about_wnd.h"
+#include "3-windows/calculator/control_wnd.h"
+#include "1-framework/dispatch.h"
+#include "1-framework/runtime.h"
+#include "1-framework/testing.h"
+#include "3-windows/about/about_wnd.h"
 
 namespace {
 
@@ -107,7 +107,7 @@ TEST_P(DispatchFaults, reach_the_handler_once_and_end_the_program_with_the_failu
   EXPECT_EXIT(
       {
         fw::testing::AnswerMessageBoxes(true);
-        fw::testing::SetResourceFolder(std::string(SOURCE_DIR) + "/resources/pictures");
+        fw::testing::SetResourceFolder(std::string(SOURCE_DIR) + "/2-common/pictures");
         thrown = fault.exception;
         Provoke(fault.channel);
         fw::RuntimeRun();  // returns at once: the handler has asked the program to end

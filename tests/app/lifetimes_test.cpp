@@ -3,10 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include "calculator/control_wnd.h"
-#include "framework/testing.h"
+#include "3-windows/calculator/control_wnd.h"
+#include "1-framework/testing.h"
 #include "program_test.h"
-#include "windows/about_wnd.h"
+#include "3-windows/about/about_wnd.h"
 
 using namespace std::chrono_literals;
 

@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/menu_bar1.h"
-#include "framework/testing.h"
+#include "2-common/menu_bar1.h"
+#include "1-framework/testing.h"
 
 namespace {
 

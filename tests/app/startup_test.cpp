@@ -1,22 +1,22 @@
 // The road from the entry to the event loop and back: what exists after start-up, and how a
 // failing start-up ends.
 
-#include "app/startup.h"
+#include "4-app/startup.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/menu_bar1.h"
-#include "app/mireldantholm.h"
-#include "framework/application.h"
-#include "framework/dispatch.h"
-#include "framework/runtime.h"
-#include "framework/testing.h"
-#include "framework/window.h"
+#include "2-common/menu_bar1.h"
+#include "4-app/mireldantholm.h"
+#include "1-framework/application.h"
+#include "1-framework/dispatch.h"
+#include "1-framework/runtime.h"
+#include "1-framework/testing.h"
+#include "1-framework/window.h"
 #include "program_test.h"
-#include "windows/about_wnd.h"
+#include "3-windows/about/about_wnd.h"
 
 using namespace std::chrono_literals;
 

@@ -17,13 +17,13 @@
 #include <string_view>
 #include <vector>
 
-#include "calculator/control_wnd.h"
+#include "3-windows/calculator/control_wnd.h"
 #include "calculator_fixture.h"
 #include "correction_oracle.h"
-#include "framework/testing.h"
-#include "framework/text.h"
-#include "framework/text_field.h"
-#include "framework/window.h"
+#include "1-framework/testing.h"
+#include "1-framework/text.h"
+#include "1-framework/text_field.h"
+#include "1-framework/window.h"
 #include "program_test.h"
 
 namespace {

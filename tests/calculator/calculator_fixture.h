@@ -11,10 +11,10 @@
 #include <string>
 #include <string_view>
 
-#include "calculator/control_wnd.h"
-#include "framework/testing.h"
-#include "framework/text_field.h"
-#include "framework/window.h"
+#include "3-windows/calculator/control_wnd.h"
+#include "1-framework/testing.h"
+#include "1-framework/text_field.h"
+#include "1-framework/window.h"
 #include "program_test.h"
 
 namespace calctest {

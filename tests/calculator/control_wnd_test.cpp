@@ -9,12 +9,12 @@
 #include <string>
 #include <vector>
 
-#include "app/menu_bar1.h"
-#include "app/startup.h"
+#include "2-common/menu_bar1.h"
+#include "4-app/startup.h"
 #include "calculator_fixture.h"
-#include "framework/application.h"
-#include "framework/menu.h"
-#include "framework/picture.h"
+#include "1-framework/application.h"
+#include "1-framework/menu.h"
+#include "1-framework/picture.h"
 
 namespace {
 

@@ -6,11 +6,11 @@
 #include <memory>
 #include <string>
 
-#include "framework/label.h"
-#include "framework/separator.h"
-#include "framework/testing.h"
-#include "framework/text_area.h"
-#include "framework/text_field.h"
+#include "1-framework/label.h"
+#include "1-framework/separator.h"
+#include "1-framework/testing.h"
+#include "1-framework/text_area.h"
+#include "1-framework/text_field.h"
 #include "test_window.h"
 
 namespace {

@@ -13,9 +13,9 @@
 #include <utility>
 #include <vector>
 
-#include "framework/dispatch.h"
-#include "framework/message_box.h"
-#include "framework/testing.h"
+#include "1-framework/dispatch.h"
+#include "1-framework/message_box.h"
+#include "1-framework/testing.h"
 #include "test_window.h"
 
 namespace {

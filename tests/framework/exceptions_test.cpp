@@ -1,7 +1,7 @@
 // Exceptions: checked casts, the exception helper, and what reaches the unhandled-exception
 // handler from a real event (in a child process, since the handler ends the program).
 
-#include "framework/exceptions.h"
+#include "1-framework/exceptions.h"
 
 #include <gtest/gtest.h>
 
@@ -15,13 +15,13 @@
 #include <stdexcept>
 #include <string>
 
-#include "framework/dispatch.h"
-#include "framework/label.h"
-#include "framework/message_box.h"
-#include "framework/object.h"
-#include "framework/runtime.h"
-#include "framework/testing.h"
-#include "framework/text_field.h"
+#include "1-framework/dispatch.h"
+#include "1-framework/label.h"
+#include "1-framework/message_box.h"
+#include "1-framework/object.h"
+#include "1-framework/runtime.h"
+#include "1-framework/testing.h"
+#include "1-framework/text_field.h"
 #include "test_window.h"
 
 namespace {

@@ -1,13 +1,13 @@
 // Menus: the tree of items, lookup by name, the standard Edit items, Quit, window handlers.
 
-#include "framework/menu.h"
+#include "1-framework/menu.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
 
-#include "framework/testing.h"
+#include "1-framework/testing.h"
 #include "test_window.h"
 
 namespace {

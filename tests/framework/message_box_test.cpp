@@ -1,6 +1,6 @@
 // Message boxes and beeps: answered by the test seam, and once through the real box.
 
-#include "framework/message_box.h"
+#include "1-framework/message_box.h"
 
 #include <gtest/gtest.h>
 
@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "framework/runtime.h"
-#include "framework/testing.h"
+#include "1-framework/runtime.h"
+#include "1-framework/testing.h"
 #include "test_window.h"
 
 namespace {

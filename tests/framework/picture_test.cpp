@@ -1,6 +1,6 @@
 // Pictures read from the resource folder: decoded at their logical size, or nil.
 
-#include "framework/picture.h"
+#include "1-framework/picture.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/testing.h"
+#include "1-framework/testing.h"
 #include "test_window.h"
 
 namespace {
@@ -37,7 +37,7 @@ class Pictures : public fwtest::FrameworkTest {
                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "_" +
                std::to_string(::getpid()));
     fs::create_directories(folder_);
-    png_ = ReadBytes(fs::path(SOURCE_DIR) / "resources" / "pictures" / "compute.png");
+    png_ = ReadBytes(fs::path(SOURCE_DIR) / "2-common" / "pictures" / "compute.png");
     ASSERT_GT(png_.size(), 100u) << "the source tree's compute.png is missing";
     fw::testing::SetResourceFolder(folder_.string());
   }

@@ -1,6 +1,6 @@
 // Property blocks: applied in order, strict about names and types, kept values read back.
 
-#include "framework/properties.h"
+#include "1-framework/properties.h"
 
 #include <gtest/gtest.h>
 
@@ -10,9 +10,9 @@
 #include <string>
 #include <variant>
 
-#include "framework/label.h"
-#include "framework/text_field.h"
-#include "framework/timer.h"
+#include "1-framework/label.h"
+#include "1-framework/text_field.h"
+#include "1-framework/timer.h"
 #include "test_window.h"
 
 namespace {

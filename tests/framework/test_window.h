@@ -12,15 +12,15 @@
 #include <utility>
 #include <vector>
 
-#include "framework/canvas.h"
-#include "framework/delegate.h"
-#include "framework/exceptions.h"
-#include "framework/label.h"
-#include "framework/menu.h"
-#include "framework/testing.h"
-#include "framework/text_field.h"
-#include "framework/timer.h"
-#include "framework/window.h"
+#include "1-framework/canvas.h"
+#include "1-framework/delegate.h"
+#include "1-framework/exceptions.h"
+#include "1-framework/label.h"
+#include "1-framework/menu.h"
+#include "1-framework/testing.h"
+#include "1-framework/text_field.h"
+#include "1-framework/timer.h"
+#include "1-framework/window.h"
 
 namespace fwtest {
 

@@ -1,6 +1,6 @@
 // Val, Format and Asc: text and numbers without the locale.
 
-#include "framework/text.h"
+#include "1-framework/text.h"
 
 #include <gtest/gtest.h>
 

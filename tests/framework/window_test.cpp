@@ -1,7 +1,7 @@
 // Windows: construction events, implicit instances, hiding and closing, controls by name,
 // default events, geometry.
 
-#include "framework/window.h"
+#include "1-framework/window.h"
 
 #include <gtest/gtest.h>
 
@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "framework/menu.h"
-#include "framework/testing.h"
+#include "1-framework/menu.h"
+#include "1-framework/testing.h"
 #include "test_window.h"
 
 namespace {

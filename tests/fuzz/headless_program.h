@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "framework/testing.h"
+#include "1-framework/testing.h"
 
 inline void StartHeadlessProgram() {
   // The toolkit keeps argc by reference and may take its own options out of argv: give it a
@@ -14,5 +14,5 @@ inline void StartHeadlessProgram() {
   static char* argv[] = {name, nullptr};
   fw::testing::InitForTests(argc, argv);
   fw::testing::AnswerMessageBoxes(true);
-  fw::testing::SetResourceFolder(std::string(SOURCE_DIR) + "/resources/pictures");
+  fw::testing::SetResourceFolder(std::string(SOURCE_DIR) + "/2-common/pictures");
 }

@@ -23,9 +23,9 @@
 #include <string>
 #include <string_view>
 
-#include "calculator/control_wnd.h"
-#include "framework/testing.h"
-#include "framework/text.h"
+#include "3-windows/calculator/control_wnd.h"
+#include "1-framework/testing.h"
+#include "1-framework/text.h"
 #include "headless_program.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include <ostream>
 #include <string>
 
-#include "framework/picture.h"
+#include "1-framework/picture.h"
 #include "windows_fixture.h"
 
 namespace {

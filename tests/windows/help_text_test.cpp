@@ -1,4 +1,4 @@
-#include "windows/help_text.h"
+#include "3-windows/help/help_text.h"
 
 #include <gtest/gtest.h>
 

@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "windows/help_text.h"
+#include "3-windows/help/help_text.h"
 #include "windows_fixture.h"
 
 namespace {

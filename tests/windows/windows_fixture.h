@@ -7,12 +7,12 @@
 #include <memory>
 #include <string>
 
-#include "calculator/control_wnd.h"
-#include "framework/testing.h"
-#include "framework/window.h"
+#include "3-windows/calculator/control_wnd.h"
+#include "1-framework/testing.h"
+#include "1-framework/window.h"
 #include "program_test.h"
-#include "windows/about_wnd.h"
-#include "windows/help_wnd.h"
+#include "3-windows/about/about_wnd.h"
+#include "3-windows/help/help_wnd.h"
 
 namespace wndtest {
 

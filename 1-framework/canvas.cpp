@@ -1,0 +1,71 @@
+#include "1-framework/canvas.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWidget>
+
+#include "1-framework/dispatch.h"
+#include "1-framework/internal.h"
+#include "1-framework/picture.h"
+#include "1-framework/ui_thread.h"
+
+namespace fw {
+
+namespace {
+
+class CanvasWidget : public QWidget, public OwnedWidget {
+ public:
+  CanvasWidget(Canvas* owner, QWidget* parent) : QWidget(parent), owner_(owner) {}
+  void Disown() override { owner_ = nullptr; }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    if (!owner_) return;
+    if (auto picture = owner_->Backdrop()) QPainter(this).drawPixmap(0, 0, picture->Data().pixmap);
+  }
+  void mousePressEvent(QMouseEvent* event) override {
+    if (!owner_) {
+      event->accept();  // the control has gone: the press goes nowhere
+      return;
+    }
+    if (event->button() != Qt::LeftButton || !owner_->MouseDown.IsAttached()) {
+      event->ignore();  // goes on to the window
+      return;
+    }
+    event->accept();
+    if (InModalSession()) return;
+    auto self = std::static_pointer_cast<Canvas>(owner_->shared_from_this());
+    const QPoint at = event->position().toPoint();
+    Dispatch([&] { self->MouseDown.Raise(*self, at.x(), at.y()); });
+  }
+
+ private:
+  Canvas* owner_;
+};
+
+}  // namespace
+
+Canvas::Canvas() {
+  Peer().widget = new CanvasWidget(this, Nursery());
+  ApplyFocusPolicy();
+}
+
+void Canvas::SetBackdrop(std::shared_ptr<Picture> picture) {
+  RequireUIThread();
+  backdrop_ = std::move(picture);
+  Peer().widget->update();
+}
+
+void Canvas::SetAllowFocus(bool on) {
+  allowFocus_ = on;
+  ApplyFocusPolicy();
+}
+
+void Canvas::SetProperty(const Property& p) {
+  using T = PropertyTable<Canvas>;
+  static const T table = {{"AllowFocus", T::Calls<bool>(&Canvas::SetAllowFocus)}};
+  if (table.Apply(*this, p) || Keep<bool>(p, {"DoubleBuffer"})) return;
+  RectControl::SetProperty(p);
+}
+
+}  // namespace fw

@@ -1,0 +1,92 @@
+#pragma once
+// The framework's inside: the toolkit peers of its windows and controls and the state its
+// testing seams reach. Nothing outside 1-framework/ includes this.
+
+#include <QMainWindow>
+#include <QPixmap>
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "1-framework/menu.h"
+#include "1-framework/picture.h"
+
+class QAction;
+class QKeyEvent;
+class QMenuBar;
+
+namespace fw {
+
+class Window;
+class RectControl;
+class MenuBar;
+class MenuItem;
+
+// A toolkit menu bar showing the framework bar's menus; its actions are the items' own.
+QMenuBar* BuildMenuBar(const MenuBar& bar);
+// Makes the shortcuts of the menu's items work while `widget`'s window is active.
+void AddShortcuts(QWidget* widget, const MenuItem& menu);
+
+struct Picture::Pixels {
+  QPixmap pixmap;
+};
+
+struct MenuItem::Action {
+  QPointer<QAction> action;
+};
+
+struct WidgetPeer {
+  QPointer<QWidget> widget;
+};
+
+// A widget that calls back into its control. The control disowns it as it goes, since events
+// already queued for the widget may still arrive before the widget itself is deleted.
+class OwnedWidget {
+ public:
+  virtual ~OwnedWidget() = default;
+  virtual void Disown() = 0;
+};
+
+enum class MessageKind { Plain, Critical };
+void ShowMessage(const std::string& text, MessageKind kind);
+
+// True while a message box of the program is open: input meant for the program's windows is
+// dropped then, so no handler runs nested inside another's message box.
+bool InModalSession();
+
+// The key as the program's key handlers see it: Backspace "\b", Tab "\t", Return "\r", Escape
+// "\x1b", printable keys their text, other keys control codes no filter lets through. Nothing
+// for shortcuts (the primary modifier held) and for modifier keys pressed alone.
+std::optional<std::string> KeyTextOf(const QKeyEvent& event);
+
+// Where new controls wait until a window adds them.
+QWidget* Nursery();
+
+// The toolkit window of a framework window.
+QMainWindow* PeerWindow(const Window& window);
+QWidget* ContentOf(const Window& window);
+Window* FrameworkWindowOf(const QWidget* widget);
+// Closes every window without raising Close: the program is ending.
+void DropAllWindows();
+
+struct TestingState {
+  bool answerMessageBoxes = false;
+  std::vector<std::string> messageBoxTexts;
+  int beeps = 0;
+  std::string resourceFolder;
+  int menuItemsBeforeFault = -1;  // -1: no fault injected
+};
+TestingState& Testing();
+// Ends the event loop with `code`, whatever an earlier Quit said: a failure outranks it.
+void EndWith(int code);
+void ResetRuntimeForTesting();
+void ResetTerminatingForTesting();
+std::optional<int> QuitCodeForTesting();
+
+std::string ToStd(const QString& text);
+QString ToQt(std::string_view text);
+
+}  // namespace fw

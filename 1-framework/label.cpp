@@ -1,0 +1,66 @@
+#include "1-framework/label.h"
+
+#include <QLabel>
+
+#include "1-framework/internal.h"
+#include "1-framework/ui_thread.h"
+
+namespace fw {
+
+namespace {
+
+QLabel* Caption(const Label& label) {
+  return static_cast<QLabel*>(label.Peer().widget.data());
+}
+
+}  // namespace
+
+Label::Label() {
+  auto* caption = new QLabel(Nursery());
+  caption->setTextFormat(Qt::PlainText);
+  Peer().widget = caption;
+  ApplyFocusPolicy();
+}
+
+std::string Label::Text() const {
+  RequireUIThread();
+  QString text = Caption(*this)->text();
+  text.replace(QChar('\n'), QChar('\r'));
+  return ToStd(text);
+}
+
+void Label::SetText(const std::string& text) {
+  RequireUIThread();
+  QString shown = ToQt(text);
+  shown.replace(QChar('\r'), QChar('\n'));
+  Caption(*this)->setText(shown);
+  // A screen reader reads the caption as one line.
+  Caption(*this)->setAccessibleName(QString(shown).replace(QChar('\n'), QChar(' ')));
+}
+
+void Label::SetTextAlignment(std::int64_t alignment) {
+  alignment_ = alignment;
+  Qt::Alignment horizontal = alignment == 2   ? Qt::AlignHCenter
+                             : alignment == 3 ? Qt::AlignRight
+                                              : Qt::AlignLeft;
+  Caption(*this)->setAlignment(horizontal | Qt::AlignTop);
+}
+
+void Label::SetMultiline(bool on) {
+  Caption(*this)->setWordWrap(on);
+}
+
+void Label::SetSelectable(bool on) {
+  Caption(*this)->setTextInteractionFlags(on ? Qt::TextSelectableByMouse : Qt::NoTextInteraction);
+}
+
+void Label::SetProperty(const Property& p) {
+  using T = PropertyTable<Label>;
+  static const T table = {
+      {"Multiline", T::Calls<bool>(&Label::SetMultiline)},
+      {"Selectable", T::Calls<bool>(&Label::SetSelectable)},
+  };
+  if (!table.Apply(*this, p)) TextControl::SetProperty(p);
+}
+
+}  // namespace fw

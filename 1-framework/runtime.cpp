@@ -1,0 +1,95 @@
+#include "1-framework/runtime.h"
+
+#include <QApplication>
+#include <optional>
+
+#include "1-framework/application.h"
+#include "1-framework/dispatch.h"
+#include "1-framework/internal.h"
+#include "1-framework/menu.h"
+#include "1-framework/ui_thread.h"
+#include "1-framework/window.h"
+
+namespace fw {
+
+namespace {
+
+std::optional<int> quitCode;
+bool running = false;  // RuntimeRun's event loop
+double frameworkVersion = 0.0;
+std::shared_ptr<Application> appObject;
+
+}  // namespace
+
+void RuntimeInit(int& argc, char** argv) {
+  if (QCoreApplication::instance()) return;
+  // Never destroyed: menu actions and windows released by static destructors after main
+  // returns still find the toolkit in place.
+  auto* app = new QApplication(argc, argv);
+  app->setQuitOnLastWindowClosed(false);  // the framework decides when the program ends
+}
+
+void RunFrameworkInitialization(void (*routine)()) {
+  RequireUIThread();
+  routine();
+}
+
+void RuntimeRun() {
+  RequireUIThread();
+  if (quitCode) return;
+  running = true;
+  QApplication::exec();
+  running = false;
+}
+
+void Quit(int code) {
+  if (quitCode) return;
+  EndWith(code);
+}
+
+void EndWith(int code) {
+  quitCode = code;
+  // Only RuntimeRun's loop is told to end; before it runs, RuntimeRun sees quitCode instead.
+  // Told with that loop not running, the toolkit would keep the request and end every later
+  // modal loop at once: message boxes would return unseen, even after a test's Reset.
+  if (running) QCoreApplication::exit(code);
+}
+
+int RuntimeExit() {
+  DropAllWindows();
+  appObject.reset();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  return quitCode.value_or(0);
+}
+
+void RuntimeDeclareFrameworkVersion(double version) {
+  frameworkVersion = version;
+}
+double DeclaredFrameworkVersion() {
+  return frameworkVersion;
+}
+
+void RuntimeInitExternalClasses() {}
+void InitPluginEntrypoints() {}
+
+void RuntimeRegisterAppObject(std::shared_ptr<Application> app) {
+  RequireUIThread();
+  appObject = std::move(app);
+  if (appObject && !appObject->PackageInfo().empty())
+    QGuiApplication::setApplicationDisplayName(ToQt(appObject->PackageInfo()));
+}
+
+std::shared_ptr<Application> App() {
+  return appObject;
+}
+
+std::optional<int> QuitCodeForTesting() {
+  return quitCode;
+}
+
+void ResetRuntimeForTesting() {
+  quitCode.reset();
+  ResetTerminatingForTesting();
+}
+
+}  // namespace fw

@@ -1,0 +1,99 @@
+#include "1-framework/text_area.h"
+
+#include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextOption>
+
+#include "1-framework/internal.h"
+#include "1-framework/ui_thread.h"
+
+namespace fw {
+
+namespace {
+
+QPlainTextEdit* Edit(const TextArea& area) {
+  return static_cast<QPlainTextEdit*>(area.Peer().widget.data());
+}
+
+}  // namespace
+
+TextArea::TextArea() {
+  auto* edit = new QPlainTextEdit(Nursery());
+  edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  edit->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+  edit->setTabChangesFocus(true);
+  Peer().widget = edit;
+  ApplyFocusPolicy();
+}
+
+std::string TextArea::Text() const {
+  RequireUIThread();
+  QString text = Edit(*this)->toPlainText();
+  text.replace(QChar('\n'), QChar('\r'));
+  return ToStd(text);
+}
+
+void TextArea::SetText(const std::string& text) {
+  RequireUIThread();
+  QString shown = ToQt(text);
+  shown.replace(QChar('\r'), QChar('\n'));
+  Edit(*this)->setPlainText(shown);
+}
+
+void TextArea::SetTextAlignment(std::int64_t alignment) {
+  alignment_ = alignment;
+  QTextOption option = Edit(*this)->document()->defaultTextOption();
+  option.setAlignment(alignment == 2   ? Qt::AlignHCenter
+                      : alignment == 3 ? Qt::AlignRight
+                                       : Qt::AlignLeft);
+  Edit(*this)->document()->setDefaultTextOption(option);
+}
+
+void TextArea::SetHasBorder(bool on) {
+  Edit(*this)->setFrameShape(on ? QFrame::StyledPanel : QFrame::NoFrame);
+}
+
+bool TextArea::ReadOnly() const {
+  return Edit(*this)->isReadOnly();
+}
+void TextArea::SetReadOnly(bool on) {
+  Edit(*this)->setReadOnly(on);
+}
+
+// Kept for reading back; the help text is the only text area's content and has no limit.
+void TextArea::SetMaximumCharactersAllowed(std::int64_t count) {
+  maximumCharacters_ = count;
+}
+std::int64_t TextArea::MaximumCharactersAllowed() const {
+  return maximumCharacters_;
+}
+
+void TextArea::SetHasVerticalScrollbar(bool on) {
+  Edit(*this)->setVerticalScrollBarPolicy(on ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+}
+
+void TextArea::SetHasHorizontalScrollbar(bool on) {
+  Edit(*this)->setHorizontalScrollBarPolicy(on ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+}
+
+bool TextArea::HasVerticalScrollbar() const {
+  return Edit(*this)->verticalScrollBarPolicy() != Qt::ScrollBarAlwaysOff;
+}
+
+bool TextArea::HasHorizontalScrollbar() const {
+  return Edit(*this)->horizontalScrollBarPolicy() != Qt::ScrollBarAlwaysOff;
+}
+
+void TextArea::SetProperty(const Property& p) {
+  using T = PropertyTable<TextArea>;
+  static const T table = {
+      {"HasVerticalScrollbar", T::Calls<bool>(&TextArea::SetHasVerticalScrollbar)},
+      {"HasHorizontalScrollbar", T::Calls<bool>(&TextArea::SetHasHorizontalScrollbar)},
+  };
+  if (table.Apply(*this, p) || Keep<bool>(p, {"Multiline", "HideSelection", "AllowStyledText"}) ||
+      Keep<double>(p, {"LineHeight", "LineSpacing"}))
+    return;
+  TextEditControl::SetProperty(p);
+}
+
+}  // namespace fw

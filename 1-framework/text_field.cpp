@@ -1,0 +1,131 @@
+#include "1-framework/text_field.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+
+#include "1-framework/dispatch.h"
+#include "1-framework/internal.h"
+#include "1-framework/ui_thread.h"
+
+namespace fw {
+
+namespace {
+
+Qt::Alignment AlignmentOf(std::int64_t alignment) {
+  switch (alignment) {
+    case 2:
+      return Qt::AlignHCenter | Qt::AlignVCenter;
+    case 3:
+      return Qt::AlignRight | Qt::AlignVCenter;
+    default:
+      return Qt::AlignLeft | Qt::AlignVCenter;
+  }
+}
+
+// The line edit that asks the field's KeyDown handler about every typed key first.
+class FieldWidget : public QLineEdit, public OwnedWidget {
+ public:
+  FieldWidget(TextField* owner, QWidget* parent) : QLineEdit(parent), owner_(owner) {}
+  void Disown() override { owner_ = nullptr; }
+
+ protected:
+  // Tab moves the focus before keyPressEvent would see it, so it is asked about here.
+  bool event(QEvent* event) override {
+    if (event->type() == QEvent::KeyPress) {
+      auto* key = static_cast<QKeyEvent*>(event);
+      if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) && Swallowed(*key))
+        return true;
+    }
+    return QLineEdit::event(event);
+  }
+  void keyPressEvent(QKeyEvent* event) override {
+    if (event->key() != Qt::Key_Tab && event->key() != Qt::Key_Backtab && Swallowed(*event)) {
+      event->accept();
+      return;
+    }
+    QLineEdit::keyPressEvent(event);
+  }
+
+ private:
+  bool Swallowed(const QKeyEvent& event) {
+    auto key = KeyTextOf(event);
+    if (!key) return false;
+    if (InModalSession() || !owner_) return true;
+    if (!owner_->KeyDown.IsAttached()) return false;
+    bool swallowed = false;
+    auto self = std::static_pointer_cast<TextField>(owner_->shared_from_this());
+    if (!Dispatch([&] { swallowed = self->KeyDown.Raise(*self, *key); })) return true;
+    return swallowed;
+  }
+  TextField* owner_;
+};
+
+QLineEdit* Edit(const TextField& field) {
+  return static_cast<QLineEdit*>(field.Peer().widget.data());
+}
+
+}  // namespace
+
+TextField::TextField() {
+  Peer().widget = new FieldWidget(this, Nursery());
+  ApplyFocusPolicy();
+}
+
+std::string TextField::Text() const {
+  RequireUIThread();
+  return ToStd(Edit(*this)->text());
+}
+
+void TextField::SetText(const std::string& text) {
+  RequireUIThread();
+  Edit(*this)->setText(ToQt(text));
+}
+
+void TextField::SetTextAlignment(std::int64_t alignment) {
+  alignment_ = alignment;
+  Edit(*this)->setAlignment(AlignmentOf(alignment));
+}
+
+void TextField::SetHasBorder(bool on) {
+  Edit(*this)->setFrame(on);
+}
+
+bool TextField::ReadOnly() const {
+  RequireUIThread();
+  return Edit(*this)->isReadOnly();
+}
+
+void TextField::SetReadOnly(bool on) {
+  RequireUIThread();
+  Edit(*this)->setReadOnly(on);
+}
+
+void TextField::SetMaximumCharactersAllowed(std::int64_t count) {
+  RequireUIThread();
+  // The toolkit's own default is its largest limit.
+  Edit(*this)->setMaxLength(count > 0 && count < 32767 ? static_cast<int>(count) : 32767);
+}
+
+std::int64_t TextField::MaximumCharactersAllowed() const {
+  int limit = Edit(*this)->maxLength();
+  return limit >= 32767 ? 0 : limit;
+}
+
+void TextField::SetPassword(bool on) {
+  Edit(*this)->setEchoMode(on ? QLineEdit::Password : QLineEdit::Normal);
+}
+
+void TextField::SetHint(const std::string& hint) {
+  Edit(*this)->setPlaceholderText(ToQt(hint));
+}
+
+void TextField::SetProperty(const Property& p) {
+  using T = PropertyTable<TextField>;
+  static const T table = {
+      {"Password", T::Calls<bool>(&TextField::SetPassword)},
+      {"Hint", T::Calls<std::string>(&TextField::SetHint)},
+  };
+  if (!table.Apply(*this, p)) TextEditControl::SetProperty(p);
+}
+
+}  // namespace fw

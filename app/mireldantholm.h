@@ -1,9 +1,0 @@
-#pragma once
-
-#include "framework/application.h"
-
-// The application object.
-class Mireldantholm : public fw::Application {
- public:
-  virtual void Constructor() {}
-};
