@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QElapsedTimer>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -131,6 +132,13 @@ void PressKey(RectControl& control, Key key) {
 
 void PressShortcut(RectControl& control, std::string_view shortcut) {
   SendShortcut(WidgetOf(control), shortcut);
+}
+
+void CommitText(RectControl& control, std::string_view text) {
+  ActivateWindowOf(WidgetOf(control));
+  QInputMethodEvent commit;
+  commit.setCommitString(ToQt(text));
+  QCoreApplication::sendEvent(WidgetOf(control), &commit);
 }
 
 void PressKeyInWindow(Window& window, std::string_view text) {

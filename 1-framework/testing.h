@@ -39,8 +39,10 @@ enum class Key { Backspace, Tab, Return, Escape, Delete, Left, Right, Home, End,
 // Real key events, as the keyboard sends them, to the control's widget.
 void TypeText(RectControl& control, std::string_view text);
 void PressKey(RectControl& control, Key key);
-// A key with the primary modifier held, e.g. "Ctrl+V", to the control's widget.
+// A key with the primary modifier held, e.g. "Ctrl+V" or "Ctrl+Alt+-", to the control's widget.
 void PressShortcut(RectControl& control, std::string_view shortcut);
+// Text an input method commits to the control (what a dead key or Compose sequence gives).
+void CommitText(RectControl& control, std::string_view text);
 void PressKeyInWindow(Window& window, std::string_view text);
 void PressShortcutInWindow(Window& window, std::string_view shortcut);
 // A left click at (x, y) in the control's or the window content's coordinates.

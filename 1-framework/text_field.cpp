@@ -1,5 +1,6 @@
 #include "1-framework/text_field.h"
 
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -22,7 +23,28 @@ Qt::Alignment AlignmentOf(std::int64_t alignment) {
   }
 }
 
-// The line edit that asks the field's KeyDown handler about every typed key first.
+// Keys held with the primary modifier that stay the field's own editing, whatever text they carry.
+constexpr QKeySequence::StandardKey kEditingShortcuts[] = {
+    QKeySequence::Copy,     QKeySequence::Cut,
+    QKeySequence::Paste,    QKeySequence::SelectAll,
+    QKeySequence::Deselect, QKeySequence::Undo,
+    QKeySequence::Redo,     QKeySequence::DeleteCompleteLine};
+
+// The key the field's KeyDown handler is asked about. A key held with the primary modifier is a
+// shortcut unless it carries printable text and is no editing shortcut: the line edit would
+// insert that text (Ctrl+Alt+minus types "-"), so it is asked about like any typed key.
+std::optional<std::string> FieldKeyOf(const QKeyEvent& event) {
+  if (auto key = KeyTextOf(event)) return key;
+  if (!(event.modifiers() & Qt::ControlModifier) || event.text().isEmpty() ||
+      !event.text().at(0).isPrint())
+    return std::nullopt;
+  for (auto shortcut : kEditingShortcuts)
+    if (event.matches(shortcut)) return std::nullopt;
+  return ToStd(event.text());
+}
+
+// The line edit that asks the field's KeyDown handler about every typed key first, and about
+// every character an input method commits (dead keys, Compose), which bypasses key presses.
 class FieldWidget : public QLineEdit, public OwnedWidget {
  public:
   FieldWidget(TextField* owner, QWidget* parent) : QLineEdit(parent), owner_(owner) {}
@@ -45,16 +67,40 @@ class FieldWidget : public QLineEdit, public OwnedWidget {
     }
     QLineEdit::keyPressEvent(event);
   }
+  // The commit is rebuilt from the characters the handler lets through; the preedit shows as is.
+  void inputMethodEvent(QInputMethodEvent* event) override {
+    const QString commit = event->commitString();
+    if (commit.isEmpty()) {
+      QLineEdit::inputMethodEvent(event);
+      return;
+    }
+    QString kept;
+    for (qsizetype i = 0; i < commit.size();) {
+      const qsizetype length = commit[i].isHighSurrogate() && i + 1 < commit.size() ? 2 : 1;
+      const QString character = commit.mid(i, length);
+      if (!Swallowed(ToStd(character))) kept += character;
+      i += length;
+    }
+    QInputMethodEvent filtered(event->preeditString(), event->attributes());
+    if (kept.isEmpty())
+      filtered.setCommitString(QString());
+    else
+      filtered.setCommitString(kept, event->replacementStart(), event->replacementLength());
+    QLineEdit::inputMethodEvent(&filtered);
+    event->setAccepted(filtered.isAccepted());
+  }
 
  private:
   bool Swallowed(const QKeyEvent& event) {
-    auto key = KeyTextOf(event);
-    if (!key) return false;
+    auto key = FieldKeyOf(event);
+    return key && Swallowed(*key);
+  }
+  bool Swallowed(const std::string& key) {
     if (InModalSession() || !owner_) return true;
     if (!owner_->KeyDown.IsAttached()) return false;
     bool swallowed = false;
     auto self = std::static_pointer_cast<TextField>(owner_->shared_from_this());
-    if (!Dispatch([&] { swallowed = self->KeyDown.Raise(*self, *key); })) return true;
+    if (!Dispatch([&] { swallowed = self->KeyDown.Raise(*self, key); })) return true;
     return swallowed;
   }
   TextField* owner_;

@@ -111,6 +111,59 @@ INSTANTIATE_TEST_SUITE_P(KeyFilter, RejectedKeys, ::testing::ValuesIn(RejectedCa
                            return std::string(NameOf(info.param.field)) + "_" + info.param.keyName;
                          });
 
+// Text that arrives other than as a plain key: committed by an input method (a dead key, a
+// Compose sequence) or typed with Ctrl held. Each character must pass the field's filter.
+struct OtherWayCase {
+  const char* name;
+  Field field;
+  const char* typed;  // typed key by key first
+  bool committed;     // `input` is committed by an input method, else pressed as a key combination
+  const char* input;
+  const char* text;  // the field's text afterwards
+  int beeps;
+};
+
+const OtherWayCase kOtherWays[] = {
+    {"dead_acute_then_e", Field::Rxx, "1", true, "é", "1", 1},
+    {"dead_circumflex_then_2", Field::Rxx, "1", true, "²", "1", 1},
+    {"dead_circumflex_then_minus", Field::Rxx, "1", true, "⁻", "1", 1},
+    {"compose_o_c", Field::Rxy, "1", true, "©", "1", 1},
+    {"two_digits_at_once", Field::Rxx, "", true, "12", "12", 0},
+    {"refused_characters_dropped_from_a_longer_commit", Field::Rxy, "", true, "-4é.4", "-4.4", 1},
+    {"minus_and_comma_dropped_in_the_obtained_field", Field::Ryy, "", true, "3-,1", "31", 2},
+    {"ctrl_alt_minus", Field::Rxx, "1", false, "Ctrl+Alt+-", "1", 1},
+    {"ctrl_alt_comma", Field::Rxx, "1", false, "Ctrl+Alt+,", "1", 1},
+    {"ctrl_alt_plus", Field::Rxx, "1", false, "Ctrl+Alt++", "1", 1},
+    {"ctrl_alt_minus_in_the_coefficient_field", Field::Rxy, "1", false, "Ctrl+Alt+-", "1-", 0},
+    {"ctrl_z_still_undoes", Field::Ryy, "12", false, "Ctrl+Z", "", 0},
+};
+
+void PrintTo(const OtherWayCase& row, std::ostream* os) {
+  *os << row.name;
+}
+
+class TextPastTheKeys : public CalculatorTest, public ::testing::WithParamInterface<OtherWayCase> {
+};
+
+TEST_P(TextPastTheKeys, is_filtered_character_by_character) {
+  const OtherWayCase& row = GetParam();
+  auto w = Calculator();
+  auto field = FieldOf(*w, row.field);
+  field->SetFocus();
+  fw::testing::TypeText(*field, row.typed);
+
+  if (row.committed)
+    fw::testing::CommitText(*field, row.input);
+  else
+    fw::testing::PressShortcut(*field, row.input);
+
+  EXPECT_EQ(field->Text(), row.text);
+  EXPECT_EQ(BeepCount(), row.beeps);
+}
+
+INSTANTIATE_TEST_SUITE_P(KeyFilter, TextPastTheKeys, ::testing::ValuesIn(kOtherWays),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 struct ControlKeyCase {
   Field field;
   Key key;
