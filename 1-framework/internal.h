@@ -16,6 +16,7 @@
 
 class QAction;
 class QKeyEvent;
+class QMouseEvent;
 class QMenuBar;
 
 namespace fw {
@@ -69,6 +70,9 @@ QWidget* Nursery();
 QMainWindow* PeerWindow(const Window& window);
 QWidget* ContentOf(const Window& window);
 Window* FrameworkWindowOf(const QWidget* widget);
+// Raises MouseDown of the window holding `widget` for a press on `widget`, at the press's point
+// in the window's content; true when the handler took it.
+bool RaiseWindowMouseDown(QWidget* widget, const QMouseEvent& press);
 // Closes every window without raising Close: the program is ending.
 void DropAllWindows();
 

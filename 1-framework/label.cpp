@@ -1,6 +1,7 @@
 #include "1-framework/label.h"
 
 #include <QLabel>
+#include <QMouseEvent>
 
 #include "1-framework/internal.h"
 #include "1-framework/ui_thread.h"
@@ -9,6 +10,20 @@ namespace fw {
 
 namespace {
 
+// A press on a caption belongs to its window: a canvas the caption lies on never gets it.
+class CaptionWidget : public QLabel {
+ public:
+  using QLabel::QLabel;
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override {
+    QLabel::mousePressEvent(event);  // a selectable caption starts its selection
+    if (event->isAccepted()) return;
+    event->accept();
+    RaiseWindowMouseDown(this, *event);
+  }
+};
+
 QLabel* Caption(const Label& label) {
   return static_cast<QLabel*>(label.Peer().widget.data());
 }
@@ -16,7 +31,7 @@ QLabel* Caption(const Label& label) {
 }  // namespace
 
 Label::Label() {
-  auto* caption = new QLabel(Nursery());
+  auto* caption = new CaptionWidget(Nursery());
   caption->setTextFormat(Qt::PlainText);
   Peer().widget = caption;
   ApplyFocusPolicy();

@@ -82,13 +82,7 @@ class WindowPeerWidget : public QMainWindow {
     if (!handled) QMainWindow::keyPressEvent(event);
   }
   void mousePressEvent(QMouseEvent* event) override {
-    bool handled = false;
-    if (owner_ && event->button() == Qt::LeftButton && !InModalSession()) {
-      QPoint at = centralWidget()->mapFrom(this, event->position().toPoint());
-      Window* owner = owner_;
-      Dispatch([&] { handled = owner->RaiseMouseDown(at.x(), at.y()); });
-    }
-    if (!handled) QMainWindow::mousePressEvent(event);
+    if (!RaiseWindowMouseDown(this, *event)) QMainWindow::mousePressEvent(event);
   }
 
  private:
@@ -434,6 +428,17 @@ QMainWindow* PeerWindow(const Window& window) {
 
 QWidget* ContentOf(const Window& window) {
   return WindowPeerAccess::Widget(window)->centralWidget();
+}
+
+bool RaiseWindowMouseDown(QWidget* widget, const QMouseEvent& press) {
+  auto* peer = dynamic_cast<WindowPeerWidget*>(widget->window());
+  if (!peer || !peer->Owner() || press.button() != Qt::LeftButton || InModalSession()) return false;
+  const QPoint at =
+      peer->centralWidget()->mapFromGlobal(widget->mapToGlobal(press.position().toPoint()));
+  Window* owner = peer->Owner();
+  bool handled = false;
+  Dispatch([&] { handled = owner->RaiseMouseDown(at.x(), at.y()); });
+  return handled;
 }
 
 Window* FrameworkWindowOf(const QWidget* widget) {

@@ -123,6 +123,16 @@ TEST_F(CalculatorWindow, credit_label_lies_on_the_banner_and_goes_with_it) {
   EXPECT_TRUE(IsShown(*credit));
 }
 
+TEST_F(CalculatorWindow, a_click_on_the_credit_line_runs_nothing_though_one_on_the_banner_does) {
+  auto w = Calculator();
+  // The credit line covers 45..514 x 65..85 of the content, on the banner's 32..525 x 0..85.
+  fw::testing::ClickWindow(*w, 100, 75);
+  EXPECT_EQ(fw::GetImplicitWindow("AboutWnd.AboutWnd"), nullptr);
+
+  fw::testing::ClickWindow(*w, 100, 40);
+  EXPECT_NE(fw::GetImplicitWindow("AboutWnd.AboutWnd"), nullptr);
+}
+
 // Presses Tab in whichever field has the focus, `presses` times; the focus after each.
 std::vector<std::string> TabThrough(ControlWnd& w, int presses) {
   std::vector<std::string> visited;
