@@ -95,7 +95,8 @@ MenuItem::~MenuItem() {
 
 void MenuItem::SetValue(std::string caption) {
   caption_ = std::move(caption);
-  action_->action->setText(ToQt(caption_));
+  // A separator keeps no text: the style would draw it at the left end of the rule.
+  action_->action->setText(IsSeparator() ? QString() : ToQt(caption_));
   action_->action->setSeparator(IsSeparator());
 }
 

@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QStyleOptionMenuItem>
 #include <QTest>
 #include <QTimer>
 
@@ -268,6 +269,29 @@ std::vector<std::string> MenuCaptions(Window& window) {
   for (QAction* action : PeerWindow(window)->menuBar()->actions())
     captions.push_back(ToStd(action->text()));
   return captions;
+}
+
+namespace {
+// Reaches the style option QMenu hands to its style for each row.
+struct MenuStyleOptions : QMenu {
+  using QMenu::initStyleOption;
+};
+}  // namespace
+
+std::vector<std::string> OpenMenuRows(Window& window, std::string_view itemName) {
+  ActivateWindowOf(PeerWindow(window));
+  QMenu* menu = MenuHolding(window, window.MenuItemNamed<MenuItem>(itemName)->ToolkitAction().action);
+  if (!menu) return {};
+  menu->popup(PeerWindow(window)->mapToGlobal(QPoint(0, 0)));
+  std::vector<std::string> rows;
+  for (QAction* action : menu->actions()) {
+    QStyleOptionMenuItem option;
+    (menu->*&MenuStyleOptions::initStyleOption)(&option, action);
+    const bool rule = option.menuItemType == QStyleOptionMenuItem::Separator;
+    rows.push_back((rule ? "(rule)" : "") + ToStd(option.text));
+  }
+  menu->hide();
+  return rows;
 }
 
 Geometry WindowGeometry(Window& window) {

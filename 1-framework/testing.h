@@ -73,6 +73,9 @@ void ChooseMenuItem(Window& window, std::string_view itemName);
 // Whether the item shows enabled when its menu opens.
 bool EnabledWhenMenuOpens(Window& window, std::string_view itemName);
 std::vector<std::string> MenuCaptions(Window& window);
+// The rows of the menu holding `itemName`, opened, as the style is asked to draw them: each
+// row's text with its shortcut after a tab, a separator as "(rule)" followed by any text it draws.
+std::vector<std::string> OpenMenuRows(Window& window, std::string_view itemName);
 // The outer size, content size and the content's offset from the window's top.
 struct Geometry {
   int width, height, contentWidth, contentHeight, contentTop;

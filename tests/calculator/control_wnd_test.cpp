@@ -75,6 +75,13 @@ TEST_F(CalculatorWindow, is_titled_fixed_in_size_and_has_its_menu_bar_above_the_
   EXPECT_EQ(fw::testing::MenuCaptions(*w), (std::vector<std::string>{"&File", "&Edit"}));
 }
 
+TEST_F(CalculatorWindow, edit_menu_opens_with_its_items_and_two_plain_rules) {
+  auto w = Calculator();
+  EXPECT_EQ(fw::testing::OpenMenuRows(*w, "EditUndo"),
+            (std::vector<std::string>{"&Undo\tCtrl+Z", "(rule)", "Cu&t\tCtrl+X", "&Copy\tCtrl+C",
+                                      "&Paste\tCtrl+V", "Clear", "(rule)", "Select &All\tCtrl+A"}));
+}
+
 struct CanvasCase {
   const char* name;
   std::int64_t width, height;
