@@ -3,7 +3,7 @@ PRESET ?= default
 DEB_PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev \
                 fonts-dejavu-core fonts-liberation2 xvfb xauth x11-apps \
                 desktop-file-utils appstream strace librsvg2-bin python3 \
-                clang libclang-rt-14-dev xdotool xclip
+                clang libclang-rt-14-dev xdotool xclip x11-utils
 BUILD_DIR := build/$(PRESET)
 PREFIX ?= /usr/local
 FUZZ_SECONDS ?= 60

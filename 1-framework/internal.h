@@ -26,6 +26,9 @@ class RectControl;
 class MenuBar;
 class MenuItem;
 
+// Names the program's desktop entry and sets its icon, once the toolkit's application exists.
+void IntroduceToDesktop();
+
 // A toolkit menu bar showing the framework bar's menus; its actions are the items' own.
 QMenuBar* BuildMenuBar(const MenuBar& bar);
 // Makes the shortcuts of the menu's items work while `widget`'s window is active.

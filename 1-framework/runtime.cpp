@@ -27,6 +27,7 @@ void RuntimeInit(int& argc, char** argv) {
   // returns still find the toolkit in place.
   auto* app = new QApplication(argc, argv);
   app->setQuitOnLastWindowClosed(false);  // the framework decides when the program ends
+  IntroduceToDesktop();
 }
 
 void RunFrameworkInitialization(void (*routine)()) {
@@ -75,8 +76,9 @@ void InitPluginEntrypoints() {}
 void RuntimeRegisterAppObject(std::shared_ptr<Application> app) {
   RequireUIThread();
   appObject = std::move(app);
+  // The name, not the display name: the toolkit appends a display name to every window title.
   if (appObject && !appObject->PackageInfo().empty())
-    QGuiApplication::setApplicationDisplayName(ToQt(appObject->PackageInfo()));
+    QCoreApplication::setApplicationName(ToQt(appObject->PackageInfo()));
 }
 
 std::shared_ptr<Application> App() {

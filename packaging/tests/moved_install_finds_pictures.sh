@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix, moves the installed tree elsewhere, starts the
 # moved executable headless under strace and checks that it read each of its five pictures
-# from the moved tree's share/mireldantholm/, so the installed tree is relocatable.
-# Usage: moved_install_finds_pictures.sh CMAKE BUILD_DIR SOURCE_PICTURE_DIR
+# from the moved tree's share/mireldantholm/, and its window icon from the moved tree's
+# share/icons/, so the installed tree is relocatable.
+# Usage: moved_install_finds_pictures.sh CMAKE BUILD_DIR SOURCE_PICTURE_DIR APP_ID
 set -euo pipefail
-cmake=$1 build=$2 source_pictures=$3
+cmake=$1 build=$2 source_pictures=$3 id=$4
 pictures=(MireldantholmTitle2 compute clear info MireldantholmTitle)
 
 command -v strace >/dev/null || { echo "FAIL: strace is needed (Debian package strace)"; exit 1; }
@@ -75,6 +76,12 @@ for name in "${pictures[@]}"; do
     echo "FAIL: looking for $name.png in the moved tree failed:"; grep -E "$folder_re/$name\\.png" "$trace"; status=1
   fi
 done
+# The icon is read as the program starts, before any picture.
+if grep -Eq "openat\\(AT_FDCWD, \"$root_re(/bin/\\.\\.)?/share/icons/hicolor/48x48/apps/$id\\.png\", [^)]*\\) = [0-9]+\$" "$trace"; then
+  echo "ok: the window icon read from the moved tree"
+else
+  echo "FAIL: the window icon was not read from $tree/share/icons/"; status=1
+fi
 # Nothing may come from where the tree was installed first, nor from the build tree.
 for gone in "$work/installed" "$build/share" "$build/bin"; do
   if grep -F "\"$gone/" "$trace"; then

@@ -8,7 +8,9 @@
 #     Ctrl+A, Ctrl+C in the result field put ".5777" on the clipboard. R = 0, then r = 1.5, each
 #     bring up a message box, closed with Return, and put the focus back into the field: keys
 #     typed next, with no click, mend that field, and the result that follows proves where they
-#     went. Ctrl+Q (File > Quit) ends the program with status 0.
+#     went. The title bars read the windows' own titles (the calculator's, then the help
+#     window's after a click on Help) and carry the program's icon. Ctrl+Q (File > Quit) ends
+#     the program with status 0.
 #  2. A second run: a key press hands off from the About window, then the calculator window gets
 #     the close request a window manager's close button sends (close_request.py); the program
 #     ends with status 0.
@@ -24,7 +26,7 @@ readonly HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 if [[ ${1:-} != --inside ]]; then
   exe=${1:?usage: calculator_e2e.sh EXECUTABLE}
   missing=()
-  for tool in xvfb-run Xvfb xauth xdotool xclip python3 timeout; do
+  for tool in xvfb-run Xvfb xauth xdotool xclip xprop python3 timeout; do
     command -v "$tool" >/dev/null || missing+=("$tool")
   done
   if ((${#missing[@]})); then
@@ -32,7 +34,7 @@ if [[ ${1:-} != --inside ]]; then
     verdict=SKIPPED
     [[ ${CI:-} == true ]] && verdict=FAIL
     echo "$verdict: the end-to-end test needs ${missing[*]}"
-    echo "(Debian: apt-get install xvfb xauth xdotool xclip python3)"
+    echo "(Debian: apt-get install xvfb xauth xdotool xclip x11-utils python3)"
     [[ $verdict == FAIL ]] && exit 1
     exit $SKIP
   fi
@@ -124,6 +126,7 @@ click_ryy() { click_at 278 210; }
 click_rxy() { click_at 433 210; }
 click_compute() { click_at 80 432; }
 click_result() { click_at 278 309; }
+click_help() { click_at 280 432; }
 type_keys() { xdotool type --delay 40 "$1"; sleep 0.1; }
 press() { xdotool key --clearmodifiers "$@"; sleep 0.1; }
 
@@ -179,12 +182,24 @@ expect_exit_zero() {
   step "program ended with status 0 after $1"
 }
 
+# The title bar as the window manager reads it, and the icon it shows there.
+expect_title() {
+  local name
+  name=$(xprop -id "$1" _NET_WM_NAME | sed -n 's/^_NET_WM_NAME([A-Z0-9_]*) = "\(.*\)"$/\1/p')
+  [[ $name == "$2" ]] || fail "title bar reads '$name', expected '$2'"
+  local icon
+  icon=$(xprop -id "$1" _NET_WM_ICON)
+  [[ $icon == *"Icon (48 x 48)"* ]] || fail "'$2' carries no icon"
+  step "title '$2' with an icon"
+}
+
 # ---- run 1: the worked example, two range errors, File > Quit by its shortcut ---------------
 start_program
 step "About window $about"
 xdotool mousemove --window "$about" 225 150 click 1
 find_calculator
 step "calculator window $calc, menu bar $menu px"
+expect_title "$calc" Mireldantholm
 
 click_rxx; type_keys 13
 click_ryy; type_keys 9
@@ -212,6 +227,12 @@ expect_message_box "$windows" "r = 1.5"
 press ctrl+a; type_keys .5
 click_compute
 expect_result "$(corrected 13 9 .5)"
+
+windows=$(visible_windows)
+click_help
+help_open() { comm -13 <(echo "$windows") <(visible_windows) | grep -q .; }
+wait_for 3 help_open || fail "no help window after a click on Help"
+expect_title "$(comm -13 <(echo "$windows") <(visible_windows) | head -1)" "Vontrelaxis Info"
 
 click_rxx
 press ctrl+q
