@@ -280,7 +280,8 @@ struct MenuStyleOptions : QMenu {
 
 std::vector<std::string> OpenMenuRows(Window& window, std::string_view itemName) {
   ActivateWindowOf(PeerWindow(window));
-  QMenu* menu = MenuHolding(window, window.MenuItemNamed<MenuItem>(itemName)->ToolkitAction().action);
+  QMenu* menu =
+      MenuHolding(window, window.MenuItemNamed<MenuItem>(itemName)->ToolkitAction().action);
   if (!menu) return {};
   menu->popup(PeerWindow(window)->mapToGlobal(QPoint(0, 0)));
   std::vector<std::string> rows;

@@ -39,16 +39,14 @@ transform() {
     awk -v s="$s" 'BEGIN { t = (s - 1) / 2; printf "translate %g,%g scale %d,%d", t, t, s, s }'
 }
 
-# draw_button NAME LABEL WIDTH HEIGHT SCALE [primary]
+# draw_button NAME LABEL CANVAS_HEIGHT SCALE
+# Every button has the same 120 x 40 face at the top of its picture, so the three line up;
+# a taller canvas stays transparent below the face.
 draw_button() {
-    local name=$1 label=$2 w=$3 h=$4 s=$5 kind=${6:-plain}
+    local name=$1 label=$2 canvas_h=$3 s=$4
+    local w=120 h=40
     local W=$((w * s)) H=$((h * s))
-    local top bottom border text
-    if [[ $kind == primary ]]; then
-        top="#DCE7F8"; bottom="#A9C1E6"; border="#3F5A8C"; text="$NAVY"
-    else
-        top="#E8EEF7"; bottom="#C9D6EA"; border="#5B6F94"; text="$INK"
-    fi
+    local top="#E8EEF7" bottom="#C9D6EA" border="#5B6F94" text="$INK"
     # 1 px margin at 1x keeps the antialiased border inside the canvas.
     local shape
     shape="roundrectangle 1,1 $((w - 2)),$((h - 2)) 8,8"
@@ -64,6 +62,7 @@ draw_button() {
         -fill none -stroke "$border" -strokewidth 1 -draw "$tf $shape" \
         -stroke none -fill "$text" -font "$BOLD" -pointsize $((15 * s)) \
         -gravity center -annotate +0+0 "$label" \
+        -gravity north -background none -extent "${W}x$((canvas_h * s))" \
         "${save_opts[@]}" "PNG32:$(out_file "$name" "$s")"
 }
 
@@ -174,7 +173,7 @@ draw_title2() {
 for scale in 1 2; do
     draw_title "$scale"
     draw_title2 "$scale"
-    draw_button compute "Compute" 120 40 "$scale" primary
-    draw_button info "Help" 120 48 "$scale"
-    draw_button clear "Clear" 120 48 "$scale"
+    draw_button compute "Compute" 40 "$scale"
+    draw_button info "Help" 48 "$scale"
+    draw_button clear "Clear" 48 "$scale"
 done
