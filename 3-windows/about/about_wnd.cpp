@@ -1,15 +1,15 @@
 #include "3-windows/about/about_wnd.h"
 
-#include "3-windows/calculator/control_wnd.h"
 #include "2-common/pictures.h"
+#include "3-windows/calculator/control_wnd.h"
+#include "3-windows/layout/build_controls.h"
 
 namespace {
 
-constexpr std::int64_t kIndex = -2147483648LL;
 constexpr fw::Color kWhite = fw::Color::FromRGB(0xFFFFFF);
-constexpr fw::Color kNavy = fw::Color::FromRGB(0x000080);
 
-// Layout data, kept laid out as its table.
+// Layout data, kept laid out as its table. This window's label and canvas apply their values
+// in orders of their own.
 // clang-format off
 const fw::PropertyBlock kWindowProperties = {
     {"Width", 450}, {"Height", 300}, {"MinimumWidth", 64}, {"MinimumHeight", 64},
@@ -19,26 +19,31 @@ const fw::PropertyBlock kWindowProperties = {
     {"FullScreen", false}, {"DefaultLocation", 0}, {"Visible", true}, {"HasBackgroundColor", true},
     {"BackgroundColor", kWhite}, {"MenuBarVisible", true}, {"LiveResize", false}};
 
-const fw::PropertyBlock kNoticeProperties = {
-    {"Name", "StaticText2"}, {"Index", kIndex}, {"Left", 87}, {"Top", 220}, {"Width", 296},
-    {"Height", 15}, {"LockLeft", false}, {"LockTop", false}, {"LockRight", false},
-    {"LockBottom", false}, {"TabIndex", 3}, {"TabPanelIndex", 0}, {"TabStop", false},
-    {"Enabled", true}, {"Multiline", true}, {"Selectable", false}, {"TextColor", kNavy},
-    {"Transparent", true}, {"Visible", true}, {"Bold", false}, {"Italic", false},
-    {"Underline", false}, {"DataSource", ""}, {"DataField", ""}, {"InitialParent", ""},
-    {"AllowAutoDeactivate", true}, {"Tooltip", ""}, {"TextAlignment", 2}, {"Value", kAboutNotice},
-    {"FontName", "System"}, {"FontSize", 9.0}, {"FontUnit", 0}};
+constexpr std::string_view kLabelOrder[] = {
+    "Name", "Index", "Left", "Top", "Width", "Height", "LockLeft", "LockTop", "LockRight", "LockBottom",
+    "TabIndex", "TabPanelIndex", "TabStop", "Enabled", "Multiline", "Selectable", "TextColor", "Transparent",
+    "Visible", "Bold", "Italic", "Underline", "DataSource", "DataField", "InitialParent", "AllowAutoDeactivate",
+    "Tooltip", "TextAlignment", "Value", "FontName", "FontSize", "FontUnit"};
+constexpr std::string_view kCanvasOrder[] = {
+    "Name", "Index", "Left", "Top", "Width", "Height", "LockLeft", "LockTop", "LockRight", "LockBottom",
+    "TabIndex", "TabPanelIndex", "TabStop", "Enabled", "Visible", "DoubleBuffer", "Transparent", "InitialParent",
+    "AllowAutoDeactivate", "Tooltip", "AllowFocusRing", "AllowFocus", "AllowTabs"};
+constexpr std::string_view kTimerOrder[] = {"Period", "RunMode"};
 
-const fw::PropertyBlock kPictureProperties = {
-    {"Name", "Canvas1"}, {"Index", kIndex}, {"Left", 87}, {"Top", 36}, {"Width", 296},
-    {"Height", 183}, {"LockLeft", false}, {"LockTop", false}, {"LockRight", false},
-    {"LockBottom", false}, {"TabIndex", 4}, {"TabPanelIndex", 0}, {"TabStop", false},
-    {"Enabled", true}, {"Visible", true}, {"DoubleBuffer", false}, {"Transparent", true},
-    {"InitialParent", ""}, {"AllowAutoDeactivate", true}, {"Tooltip", ""},
-    {"AllowFocusRing", true}, {"AllowFocus", false}, {"AllowTabs", false}};
-
-const fw::PropertyBlock kTimerProperties = {{"Period", 4000}, {"RunMode", 1}};
+const ControlRow kControls[] = {
+    {.name = "StaticText2", .controlClass = ControlClass::Label, .order = kLabelOrder, .left = 87, .top = 220,
+     .width = 296, .height = 15, .tabIndex = 3, .tabStop = false, .enabled = true, .visible = true,
+     .values = {{"Value", kAboutNotice}, {"FontSize", 9.0}}},
+    {.name = "Canvas1", .controlClass = ControlClass::Canvas, .order = kCanvasOrder, .left = 87, .top = 36,
+     .width = 296, .height = 183, .tabIndex = 4, .tabStop = false, .enabled = true, .visible = true,
+     .backdrop = &x_MireldantholmTitle2,
+     .accessibleName = "Mireldantholm, Version 2.0, Validity coefficient correction"},
+    {.name = "Timer1", .controlClass = ControlClass::Timer, .order = kTimerOrder,
+     .values = {{"Period", 4000}, {"RunMode", 1}}},
+};
 // clang-format on
+
+constexpr Wiring<AboutWnd> kWiring[] = {{"Timer1", &AboutWnd::Timer1_Action}};
 
 // Hides the About window and shows the calculator window, both through their implicit
 // instances; the timer keeps counting.
@@ -68,17 +73,7 @@ void AboutWnd::CreateControls() {
 }
 
 void AboutWnd::CreateControls0() {
-  AddControl("StaticText2", New<fw::Label>());
-  ControlNamed<fw::Label>("StaticText2")->SetProperties(kNoticeProperties);
-
-  AddControl("Canvas1", New<fw::Canvas>());
-  ControlNamed<fw::Canvas>("Canvas1")->SetBackdrop(x_MireldantholmTitle2());
-  ControlNamed<fw::Canvas>("Canvas1")->SetProperties(kPictureProperties);
-
-  AddControl("Timer1", New<fw::Timer>());
-  ControlNamed<fw::Timer>("Timer1")->SetProperties(kTimerProperties);
-  ControlNamed<fw::Timer>("Timer1")->Action.Attach(
-      fw::MakeDelegate(*this, &AboutWnd::Timer1_Action, "( Timer )"));
+  BuildControls<AboutWnd>(*this, kControls, kWiring);
 }
 
 std::shared_ptr<fw::Label> AboutWnd::StaticText2() {

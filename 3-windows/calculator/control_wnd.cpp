@@ -1,27 +1,16 @@
 #include "3-windows/calculator/control_wnd.h"
 
+#include "1-framework/runtime.h"
 #include "2-common/menu_bar1.h"
 #include "3-windows/calculator/control_wnd_layout.h"
-#include "1-framework/runtime.h"
+#include "3-windows/layout/build_controls.h"
 
 namespace {
 
-using KeyHandler = bool (ControlWnd::*)(fw::TextField&, const std::string&);
-using MouseHandler = bool (ControlWnd::*)(fw::Canvas&, std::int64_t, std::int64_t);
-
-struct KeyWiring {
-  std::string_view control;
-  KeyHandler handler;
-};
-struct MouseWiring {
-  std::string_view control;
-  MouseHandler handler;
-};
-
-constexpr KeyWiring kKeyHandlers[] = {{"RxxFld", &ControlWnd::RxxFld_KeyDown},
-                                      {"RyyFld", &ControlWnd::RyyFld_KeyDown},
-                                      {"RxyFld", &ControlWnd::RxyFld_KeyDown}};
-constexpr MouseWiring kMouseHandlers[] = {{"ComputeCanvas", &ControlWnd::ComputeCanvas_MouseDown},
+constexpr Wiring<ControlWnd> kWiring[] = {{"RxxFld", &ControlWnd::RxxFld_KeyDown},
+                                          {"RyyFld", &ControlWnd::RyyFld_KeyDown},
+                                          {"RxyFld", &ControlWnd::RxyFld_KeyDown},
+                                          {"ComputeCanvas", &ControlWnd::ComputeCanvas_MouseDown},
                                           {"ClearCanvas", &ControlWnd::ClearCanvas_MouseDown},
                                           {"HelpCanvas", &ControlWnd::HelpCanvas_MouseDown},
                                           {"Canvas1", &ControlWnd::Canvas1_MouseDown}};
@@ -32,12 +21,6 @@ constexpr std::pair<std::string_view, std::string_view> kFieldCaptions[] = {
     {"RyyFld", "StaticText2"},
     {"RxyFld", "StaticText3"},
     {"RdFld", "RdText"}};
-
-template <class T>
-void Create(ControlWnd& window, const ControlRow& row) {
-  auto control = window.New<T>();
-  window.AddControl(row.name, control);
-}
 
 }  // namespace
 
@@ -62,32 +45,7 @@ void ControlWnd::CreateControls() {
 }
 
 void ControlWnd::CreateControls0() {
-  for (const ControlRow& row : ControlWndControls()) {
-    switch (row.controlClass) {
-      case ControlClass::TextField:
-        Create<fw::TextField>(*this, row);
-        break;
-      case ControlClass::Label:
-        Create<fw::Label>(*this, row);
-        break;
-      case ControlClass::Canvas:
-        Create<fw::Canvas>(*this, row);
-        break;
-      case ControlClass::Separator:
-        Create<fw::Separator>(*this, row);
-        break;
-    }
-    if (row.backdrop) ControlNamed<fw::Canvas>(row.name)->SetBackdrop(row.backdrop());
-    ControlNamed<fw::RectControl>(row.name)->SetProperties(PropertiesOf(row));
-    for (const auto& wiring : kKeyHandlers)
-      if (wiring.control == row.name)
-        ControlNamed<fw::TextField>(row.name)->KeyDown.Attach(
-            fw::MakeDelegate(*this, wiring.handler, "( TextField, String ) as Boolean"));
-    for (const auto& wiring : kMouseHandlers)
-      if (wiring.control == row.name)
-        ControlNamed<fw::Canvas>(row.name)->MouseDown.Attach(
-            fw::MakeDelegate(*this, wiring.handler, "( Canvas, Integer, Integer ) as Boolean"));
-  }
+  BuildControls<ControlWnd>(*this, ControlWndControls(), kWiring);
   for (const auto& [field, caption] : kFieldCaptions)
     ControlNamed<fw::RectControl>(field)->SetAccessibleName(
         ControlNamed<fw::Label>(caption)->AccessibleName());

@@ -1,12 +1,11 @@
 #include "3-windows/help/help_wnd.h"
 
 #include "3-windows/help/help_text.h"
+#include "3-windows/layout/build_controls.h"
 
 namespace {
 
-constexpr std::int64_t kIndex = -2147483648LL;
 constexpr fw::Color kWhite = fw::Color::FromRGB(0xFFFFFF);
-constexpr fw::Color kBlack = fw::Color::FromRGB(0x000000);
 
 // Layout data, kept laid out as its table.
 // clang-format off
@@ -18,20 +17,23 @@ const fw::PropertyBlock kWindowProperties = {
     {"FullScreen", false}, {"DefaultLocation", 3}, {"Visible", true}, {"HasBackgroundColor", false},
     {"BackgroundColor", kWhite}, {"MenuBarVisible", true}, {"LiveResize", false}};
 
-fw::PropertyBlock TextAreaProperties() {
-  return {{"Name", "EditField1"}, {"Index", kIndex}, {"Left", -1}, {"Top", -1}, {"Width", 551},
-          {"Height", 498}, {"LockLeft", false}, {"LockTop", false}, {"LockRight", false},
-          {"LockBottom", false}, {"TabIndex", 0}, {"TabPanelIndex", 0}, {"TabStop", false},
-          {"Enabled", true}, {"Format", ""}, {"HideSelection", false}, {"LineHeight", 0.0},
-          {"LineSpacing", 1.0}, {"Multiline", true}, {"TextColor", kBlack}, {"Transparent", true},
-          {"Visible", true}, {"Bold", false}, {"Italic", false}, {"Underline", false},
-          {"ReadOnly", false}, {"DataSource", ""}, {"DataField", ""}, {"InitialParent", ""},
-          {"AllowAutoDeactivate", true}, {"BackgroundColor", kWhite}, {"HasBorder", false},
-          {"Tooltip", ""}, {"HasHorizontalScrollbar", false}, {"HasVerticalScrollbar", true},
-          {"AllowStyledText", true}, {"AllowFocusRing", true}, {"FontName", "System"},
-          {"FontSize", 12.0}, {"FontUnit", 0}, {"Value", HelpText()}, {"AllowTabs", false},
-          {"TextAlignment", 0}, {"AllowSpellChecking", false}, {"MaximumCharactersAllowed", 0},
-          {"ValidationMask", ""}};
+constexpr std::string_view kTextAreaOrder[] = {
+    "Name", "Index", "Left", "Top", "Width", "Height", "LockLeft", "LockTop", "LockRight", "LockBottom",
+    "TabIndex", "TabPanelIndex", "TabStop", "Enabled", "Format", "HideSelection", "LineHeight", "LineSpacing",
+    "Multiline", "TextColor", "Transparent", "Visible", "Bold", "Italic", "Underline", "ReadOnly", "DataSource",
+    "DataField", "InitialParent", "AllowAutoDeactivate", "BackgroundColor", "HasBorder", "Tooltip",
+    "HasHorizontalScrollbar", "HasVerticalScrollbar", "AllowStyledText", "AllowFocusRing", "FontName",
+    "FontSize", "FontUnit", "Value", "AllowTabs", "TextAlignment", "AllowSpellChecking",
+    "MaximumCharactersAllowed", "ValidationMask"};
+
+std::span<const ControlRow> Controls() {
+  // Built on first use: the text is joined when first asked for.
+  static const ControlRow controls[] = {
+      {.name = "EditField1", .controlClass = ControlClass::TextArea, .order = kTextAreaOrder, .left = -1,
+       .top = -1, .width = 551, .height = 498, .tabIndex = 0, .tabStop = false, .enabled = true, .visible = true,
+       .values = {{"Value", HelpText()}}},
+  };
+  return controls;
 }
 // clang-format on
 
@@ -54,8 +56,7 @@ void helpWnd::CreateControls() {
 }
 
 void helpWnd::CreateControls0() {
-  AddControl("EditField1", New<fw::TextArea>());
-  ControlNamed<fw::TextArea>("EditField1")->SetProperties(TextAreaProperties());
+  BuildControls<helpWnd>(*this, Controls(), {});
 }
 
 std::shared_ptr<fw::TextArea> helpWnd::EditField1() {
