@@ -1,11 +1,15 @@
 // The compute button: checks the three inputs, then shows the validity coefficient corrected
 // for restriction of range in the predictor.
 
-#include "3-windows/calculator/control_wnd.h"
 #include "1-framework/message_box.h"
 #include "1-framework/text.h"
+#include "3-windows/calculator/control_wnd.h"
+#include "3-windows/calculator/correction.h"
 
 namespace {
+
+// The result is shown with four decimals.
+constexpr const char* kResultPattern = ".0000";
 
 using FieldAccessor = std::shared_ptr<fw::TextField> (ControlWnd::*)();
 
@@ -47,15 +51,10 @@ bool ControlWnd::ComputeCanvas_MouseDown(fw::Canvas&, std::int64_t, std::int64_t
     return reject(&ControlWnd::RxyFld,
                   "Obtained validity coefficient must range from -1.00 to +1.00");
 
-  const double q = U / R;
-  const double n = r * q;
-  const double a = 1.0 - fw::Pow(r, 2.0);
-  const double b = fw::Pow(r, 2.0) * (fw::Pow(U, 2.0) / fw::Pow(R, 2.0));
-  const double d = fw::Sqrt(a + b);
-  const double c = n / d;
+  const double c = CorrectedCoefficient(U, R, r);
 
   RdFld()->SetVisible(true);
   RdText()->SetVisible(true);
-  RdFld()->SetText(fw::Format(c, ".0000"));
+  RdFld()->SetText(fw::Format(c, kResultPattern));
   return false;
 }
