@@ -26,7 +26,7 @@ constexpr std::array<std::string_view, 26> kLines = {
     "all applicants for the job. The variability of the sample is therefore "
     "restricted, and the test may predict job performance better than the "
     "coefficient of .44 suggests. Corrected for restriction of range in the "
-    "predictor test, the validity coefficient is .57.",
+    "predictor test, the validity coefficient is .58.",
     "",
     "Restriction of range occurs in predictive validity studies in which a "
     "test is used for selection and the outcome is known only for those who "
@@ -84,8 +84,8 @@ constexpr std::array<std::string_view, 26> kLines = {
     "coefficient must lie between -1 and +1.",
     "",
     "The corrected coefficient is shown to four decimals so that the "
-    "computation can be checked. Report it to two decimals, as in the example "
-    "above, where the result .5777 is given as .57.",
+    "computation can be checked, and reported to two decimals, as in the "
+    "example above: .5777, that is .58.",
     "",
     "This is Mireldantholm 2.0. It computes the correction for direct "
     "selection on the predictor, which needs the standard deviation of the "
