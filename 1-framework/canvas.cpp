@@ -1,5 +1,7 @@
 #include "1-framework/canvas.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWidget>
@@ -17,6 +19,8 @@ class CanvasWidget : public QWidget, public OwnedWidget {
  public:
   CanvasWidget(Canvas* owner, QWidget* parent) : QWidget(parent), owner_(owner) {}
   void Disown() override { owner_ = nullptr; }
+  // A canvas that acts on a press is a picture button; one that does not, a picture.
+  bool IsButton() const { return owner_ && owner_->MouseDown.IsAttached(); }
 
  protected:
   void paintEvent(QPaintEvent*) override {
@@ -43,9 +47,27 @@ class CanvasWidget : public QWidget, public OwnedWidget {
   Canvas* owner_;
 };
 
+// Without this, assistive technology is told of an unnamed filler. The role is asked each time,
+// as a handler may be attached after the interface was made.
+class CanvasAccessible : public QAccessibleWidget {
+ public:
+  explicit CanvasAccessible(CanvasWidget* widget) : QAccessibleWidget(widget) {}
+  QAccessible::Role role() const override {
+    return static_cast<const CanvasWidget*>(widget())->IsButton() ? QAccessible::Button
+                                                                  : QAccessible::Graphic;
+  }
+};
+
+QAccessibleInterface* AccessibleCanvas(const QString&, QObject* object) {
+  auto* canvas = dynamic_cast<CanvasWidget*>(object);
+  return canvas ? new CanvasAccessible(canvas) : nullptr;
+}
+
 }  // namespace
 
 Canvas::Canvas() {
+  static const bool factoryInstalled = (QAccessible::installFactory(&AccessibleCanvas), true);
+  (void)factoryInstalled;
   Peer().widget = new CanvasWidget(this, Nursery());
   ApplyFocusPolicy();
 }

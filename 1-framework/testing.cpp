@@ -1,5 +1,6 @@
 #include "1-framework/testing.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QElapsedTimer>
@@ -8,6 +9,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMetaEnum>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QStyleOptionMenuItem>
@@ -203,6 +205,13 @@ void Later(std::chrono::milliseconds delay, std::function<void()> action) {
 
 bool IsShown(const RectControl& control) {
   return WidgetOf(control)->isVisible();
+}
+
+Accessibility AccessibilityOf(const RectControl& control) {
+  QAccessibleInterface* face = QAccessible::queryAccessibleInterface(WidgetOf(control));
+  if (!face) return {};
+  return {ToStd(face->text(QAccessible::Name)),
+          QMetaEnum::fromType<QAccessible::Role>().valueToKey(face->role())};
 }
 
 std::string FocusedControlName() {

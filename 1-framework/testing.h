@@ -64,6 +64,12 @@ void Later(std::chrono::milliseconds delay, std::function<void()> action);
 // Whether the control is on screen now (its window shown and the control not hidden).
 bool IsShown(const RectControl& control);
 std::string FocusedControlName();
+// What assistive technology is told of the control: its name, and its role as the toolkit
+// names it ("Button", "Graphic", "StaticText", ...).
+struct Accessibility {
+  std::string name, role;
+};
+Accessibility AccessibilityOf(const RectControl& control);
 int TextCursorPosition(const RectControl& field);
 std::string SelectedText(const RectControl& field);
 void SetClipboardText(std::string_view text);
