@@ -13,27 +13,6 @@ bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
 
-struct PatternShape {
-  int leadingZeros = 0;      // '0' places before the point
-  int fixedDecimals = 0;     // '0' places after the point
-  int optionalDecimals = 0;  // '#' places after them
-};
-
-PatternShape ShapeOf(std::string_view pattern) {
-  PatternShape shape;
-  bool afterPoint = false;
-  for (char c : pattern) {
-    if (c == '.') {
-      afterPoint = true;
-    } else if (c == '0') {
-      (afterPoint ? shape.fixedDecimals : shape.leadingZeros)++;
-    } else if (c == '#' && afterPoint) {
-      shape.optionalDecimals++;
-    }
-  }
-  return shape;
-}
-
 }  // namespace
 
 double Val(std::string_view text) {
@@ -72,35 +51,22 @@ double Val(std::string_view text) {
 std::string Format(double value, std::string_view pattern) {
   if (std::isnan(value)) return "NaN";
   if (std::isinf(value)) return value < 0 ? "-INF" : "INF";
-  const PatternShape shape = ShapeOf(pattern);
-  const int decimals = shape.fixedDecimals + shape.optionalDecimals;
+  const std::size_t point = pattern.find('.');
+  const int decimals = point == std::string_view::npos ? 0 : int(pattern.size() - point - 1);
 
   // 309 integer digits at most, a sign, a point and the decimals.
-  std::string digits(320 + decimals, '\0');
-  auto [end, error] = std::to_chars(digits.data(), digits.data() + digits.size(), value,
+  std::string text(320 + decimals, '\0');
+  auto [end, error] = std::to_chars(text.data(), text.data() + text.size(), value,
                                     std::chars_format::fixed, decimals);
   (void)error;  // the buffer is large enough for every finite double
-  digits.resize(end - digits.data());
+  text.resize(end - text.data());
 
-  bool negative = !digits.empty() && digits.front() == '-';
-  if (negative) digits.erase(0, 1);
-  std::size_t point = digits.find('.');
-  std::string integerPart = digits.substr(0, point);
-  std::string fraction = point == std::string::npos ? "" : digits.substr(point + 1);
-
-  while (static_cast<int>(fraction.size()) > shape.fixedDecimals && fraction.back() == '0')
-    fraction.pop_back();
-  if (integerPart == "0") integerPart.clear();
-  if (static_cast<int>(integerPart.size()) < shape.leadingZeros)
-    integerPart = std::string(shape.leadingZeros - integerPart.size(), '0') + integerPart;
-
-  bool allZero = integerPart.find_first_not_of('0') == std::string::npos &&
-                 fraction.find_first_not_of('0') == std::string::npos;
-  std::string result = (negative && !allZero) ? "-" : "";
-  result += integerPart;
-  if (!fraction.empty()) result += "." + fraction;
-  if (result.empty() || result == "-") result += "0";
-  return result;
+  std::string_view digits = text;
+  const bool negative = digits.front() == '-';
+  if (negative) digits.remove_prefix(1);
+  if (digits.starts_with("0.")) digits.remove_prefix(1);  // no leading zero
+  const bool zero = digits.find_first_not_of("0.") == std::string_view::npos;
+  return (negative && !zero ? "-" : "") + std::string(digits);
 }
 
 std::int64_t Asc(std::string_view text) {

@@ -12,11 +12,10 @@ namespace fw {
 // input of reasonable length; text with no number at its start reads as 0.
 double Val(std::string_view text);
 
-// `value` written by `pattern`. The patterns understood are a run of '0' and '#' digit places
-// around an optional '.': "0" places always show a digit, "#" places only a significant one.
-// ".0000" gives four decimals and no leading zero (".5777", "-.5777", "1.0000"). Rounding is
-// correct for the double's exact value; a result that rounds to zero carries no minus sign.
-// NaN and infinity are written "NaN", "INF" and "-INF".
+// `value` written with as many decimals as `pattern` has places after its point: ".0000" gives
+// four and no leading zero (".5777", "-.5777", "1.0000"). Rounding is correct for the double's
+// exact value; a result that rounds to zero carries no minus sign. NaN and infinity are written
+// "NaN", "INF" and "-INF".
 std::string Format(double value, std::string_view pattern);
 
 // The code of the first character of a UTF-8 text (0 for an empty text); a malformed
