@@ -84,7 +84,6 @@ struct TestingState {
   std::vector<std::string> messageBoxTexts;
   int beeps = 0;
   std::string resourceFolder;
-  int menuItemsBeforeFault = -1;  // -1: no fault injected
 };
 TestingState& Testing();
 // Ends the event loop with `code`, whatever an earlier Quit said: a failure outranks it.

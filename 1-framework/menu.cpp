@@ -12,7 +12,6 @@
 #include "1-framework/dispatch.h"
 #include "1-framework/internal.h"
 #include "1-framework/runtime.h"
-#include "1-framework/ui_thread.h"
 #include "1-framework/window.h"
 
 namespace fw {
@@ -72,9 +71,6 @@ QKeySequence SequenceOf(const std::string& shortcut) {
 }  // namespace
 
 MenuItem::MenuItem() : action_(std::make_unique<Action>()) {
-  RequireUIThread();
-  if (int& countdown = Testing().menuItemsBeforeFault; countdown >= 0 && countdown-- == 0)
-    throw RuntimeException("injected fault: a menu item could not be created");
   // Parented to the application, so the toolkit's shortcut map outlives every action.
   action_->action = new QAction(QCoreApplication::instance());
   action_->action->setShortcutContext(Qt::ApplicationShortcut);
@@ -112,7 +108,6 @@ void MenuItem::SetVisible(bool on) {
 }
 
 void MenuItem::AddMenu(std::shared_ptr<MenuItem> entry) {
-  RequireUIThread();
   if (!entry) throw NilObjectException("nil cannot be added to the menu " + name_);
   children_.push_back(std::move(entry));
 }
@@ -151,7 +146,6 @@ bool MenuItem::CanAct() const {
 }
 
 void MenuItem::Choose() {
-  RequireUIThread();
   Window* window = FrameworkWindowOf(QApplication::activeWindow());
   if (window && window->HandleMenuItem(name_)) return;
   DefaultAction();

@@ -15,8 +15,6 @@ namespace fw {
 
 namespace {
 
-std::int64_t reads = 0;
-
 // The bundle's resources, then share/<program>/ by the application's name and by the
 // executable's, so tools built beside the program find its pictures too.
 QStringList ResourceFolders() {
@@ -44,7 +42,6 @@ Picture::~Picture() = default;
 
 std::shared_ptr<Picture> Picture::OpenFromApp(std::string_view name) {
   RequireUIThread();
-  ++reads;
   const QString file = ToQt(name);
   const bool wantDouble = HighestScreenScale() > 1.0 && file.endsWith(".png");
   for (const QString& folder : ResourceFolders()) {
@@ -66,10 +63,6 @@ std::int64_t Picture::Width() const {
 
 std::int64_t Picture::Height() const {
   return static_cast<std::int64_t>(pixels_->pixmap.deviceIndependentSize().height());
-}
-
-std::int64_t PicturesRead() {
-  return reads;
 }
 
 }  // namespace fw

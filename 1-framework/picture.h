@@ -30,7 +30,4 @@ class Picture : public Object {
   std::unique_ptr<Pixels> pixels_;
 };
 
-// How many pictures have been read from files so far (for tests of caching).
-std::int64_t PicturesRead();
-
 }  // namespace fw

@@ -114,7 +114,6 @@ void Reset() {
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   Testing().messageBoxTexts.clear();
   Testing().beeps = 0;
-  Testing().menuItemsBeforeFault = -1;
   ResetRuntimeForTesting();
 }
 
@@ -312,10 +311,6 @@ Geometry WindowGeometry(Window& window) {
 
 bool GrabWindow(Window& window, const std::string& pngPath) {
   return PeerWindow(window)->grab().save(ToQt(pngPath), "PNG");
-}
-
-void FailMenuItemCreationAfter(int count) {
-  Testing().menuItemsBeforeFault = count;
 }
 
 void SetResourceFolder(const std::string& folder) {

@@ -90,9 +90,6 @@ Geometry WindowGeometry(Window& window);
 // The window's content drawn into a PNG file.
 bool GrabWindow(Window& window, const std::string& pngPath);
 
-// The menu item created after `count` more succeed raises a RuntimeException.
-void FailMenuItemCreationAfter(int count);
-
 // Pictures are read from this folder instead of the resources beside the executable.
 void SetResourceFolder(const std::string& folder);
 

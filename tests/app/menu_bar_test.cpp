@@ -77,23 +77,3 @@ TEST(MenuBar1, every_entry_is_automatically_enabled_and_visible) {
     EXPECT_TRUE(entry->Visible());
   }
 }
-
-// In a fresh process, so that this is the first build.
-TEST(MenuBar1Failure, a_failed_first_build_stores_nothing_and_the_next_request_builds_it_whole) {
-  GTEST_FLAG_SET(death_test_style, "threadsafe");
-  EXPECT_EXIT(
-      {
-        fw::testing::FailMenuItemCreationAfter(4);
-        try {
-          MenuBar1::Instance();
-        } catch (const fw::RuntimeException& e) {
-          std::fprintf(stderr, "first build raised: %s\n", e.what());
-        }
-        auto bar = MenuBar1::Instance();
-        bool whole = bar->Count() == 2 && bar->Child("EditMenu")->Count() == 8 &&
-                     bar->Lookup("EditSelectAll") != nullptr;
-        std::fprintf(stderr, "second build %s\n", whole ? "whole" : "broken");
-        std::exit(whole ? 0 : 1);
-      },
-      ::testing::ExitedWithCode(0), "first build raised: injected fault(.|\n)*second build whole");
-}

@@ -77,19 +77,3 @@ TEST_F(Startup, the_quit_shortcut_ends_the_program_while_the_about_window_shows)
   EXPECT_EQ(fw::testing::QuitCode(), 0);
   EXPECT_EQ(fw::GetImplicitWindow("ControlWnd.ControlWnd"), nullptr);
 }
-
-// In a fresh process, so the menu bar is built here for the first time.
-TEST(StartupFailure, reports_an_early_exception_once_opens_no_window_and_exits_with_failure) {
-  GTEST_FLAG_SET(death_test_style, "threadsafe");
-  EXPECT_EXIT(
-      {
-        fw::testing::AnswerMessageBoxes(true);
-        fw::testing::FailMenuItemCreationAfter(3);
-        Main();
-        std::fprintf(stderr, "windows=%zu messages=%zu\n", fw::LiveWindows().size(),
-                     fw::testing::MessageBoxTexts().size());
-        std::exit(fw::RuntimeExit());
-      },
-      ::testing::ExitedWithCode(fw::kUnhandledExceptionStatus),
-      "unhandled exception: RuntimeException: injected fault(.|\n)*windows=0 messages=1");
-}

@@ -78,14 +78,4 @@ TEST_F(Pictures, are_nil_when_the_file_is_not_a_picture) {
   EXPECT_EQ(fw::Picture::OpenFromApp("text.png"), nullptr);
 }
 
-TEST_F(Pictures, count_every_read) {
-  WriteBytes(folder_ / "compute.png", png_);
-  const auto before = fw::PicturesRead();
-  auto first = fw::Picture::OpenFromApp("compute.png");
-  auto second = fw::Picture::OpenFromApp("compute.png");
-  ASSERT_NE(first, nullptr);
-  ASSERT_NE(second, nullptr);
-  EXPECT_EQ(fw::PicturesRead(), before + 2);
-}
-
 }  // namespace
