@@ -18,10 +18,6 @@ namespace {
 ExceptionHelper installedHelper = &CallFunctionWithExceptionHandling;
 bool terminating = false;
 
-void Trampoline(void* routine) {
-  (*static_cast<const std::function<void()>*>(routine))();
-}
-
 std::string Describe(std::exception_ptr exception) {
   try {
     std::rethrow_exception(exception);
@@ -49,8 +45,8 @@ void RuntimeSetExceptionHelper(ExceptionHelper helper) {
   installedHelper = helper ? helper : &CallFunctionWithExceptionHandling;
 }
 
-std::exception_ptr CallUnderExceptionHandling(const std::function<void()>& routine) {
-  return installedHelper(&Trampoline, const_cast<std::function<void()>*>(&routine));
+std::exception_ptr CallUnderExceptionHandling(void (*routine)()) {
+  return installedHelper([](void* argument) { (*static_cast<void (**)()>(argument))(); }, &routine);
 }
 
 void UnhandledException(std::exception_ptr exception) {
@@ -70,10 +66,7 @@ void UnhandledException(std::exception_ptr exception) {
 bool Dispatch(const std::function<void()>& handler) {
   if (terminating) return false;
   try {
-    if (auto raised = CallUnderExceptionHandling(handler)) {
-      UnhandledException(raised);
-      return false;
-    }
+    handler();
     return true;
   } catch (...) {
     try {

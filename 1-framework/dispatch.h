@@ -18,7 +18,7 @@ void RuntimeSetExceptionHelper(ExceptionHelper helper);
 
 // Calls `routine` through the installed exception helper: the RuntimeException it raised, or
 // nullptr. Other exceptions pass on.
-std::exception_ptr CallUnderExceptionHandling(const std::function<void()>& routine);
+std::exception_ptr CallUnderExceptionHandling(void (*routine)());
 
 // Reports the exception (its class and message, on stderr and in a message box) and asks the
 // event loop to end with kUnhandledExceptionStatus. Only the first report counts; later
@@ -26,8 +26,9 @@ std::exception_ptr CallUnderExceptionHandling(const std::function<void()>& routi
 void UnhandledException(std::exception_ptr exception);
 constexpr int kUnhandledExceptionStatus = 70;
 
-// Runs a handler called by the toolkit. Returns false, without running it, once an
-// unhandled exception is being reported, and false when it raised (after reporting it).
+// Runs a handler called by the toolkit, catching whatever it raises. Returns false, without
+// running it, once an unhandled exception is being reported, and false when it raised (after
+// reporting it).
 bool Dispatch(const std::function<void()>& handler);
 
 // True while an unhandled exception is reported or the program is ending because of one.

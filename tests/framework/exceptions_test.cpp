@@ -98,6 +98,7 @@ TEST(ExceptionHelper, lets_other_exceptions_pass_on) {
 }
 
 int helperCalls = 0;
+bool ran = false;
 std::exception_ptr CountingHelper(fw::ExceptionRoutine routine, void* argument) {
   ++helperCalls;
   return fw::CallFunctionWithExceptionHandling(routine, argument);
@@ -106,8 +107,8 @@ std::exception_ptr CountingHelper(fw::ExceptionRoutine routine, void* argument) 
 TEST(ExceptionHelper, once_installed_serves_every_call_under_exception_handling) {
   helperCalls = 0;
   fw::RuntimeSetExceptionHelper(&CountingHelper);
-  bool ran = false;
-  auto returned = fw::CallUnderExceptionHandling([&] { ran = true; });
+  ran = false;
+  auto returned = fw::CallUnderExceptionHandling([] { ran = true; });
   auto raised = fw::CallUnderExceptionHandling([] { throw fw::NilObjectException("x"); });
   fw::RuntimeSetExceptionHelper(nullptr);  // back to the framework's own
   EXPECT_TRUE(ran);
