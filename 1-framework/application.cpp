@@ -4,7 +4,6 @@
 
 #include "1-framework/internal.h"
 #include "1-framework/menu.h"
-#include "1-framework/ui_thread.h"
 
 namespace fw {
 
@@ -27,7 +26,6 @@ void Application::x_SetVersionData(std::int64_t major, std::int64_t minor, std::
 }
 
 void Application::SetMenuBar(std::shared_ptr<fw::MenuBar> bar) {
-  RequireUIThread();
   menuBar_ = std::move(bar);
 #ifdef __APPLE__
   // A menu bar without a parent is the global one on macOS, shown whatever window is open.

@@ -9,7 +9,6 @@
 #include "1-framework/dispatch.h"
 #include "1-framework/internal.h"
 #include "1-framework/picture.h"
-#include "1-framework/ui_thread.h"
 
 namespace fw {
 
@@ -73,7 +72,6 @@ Canvas::Canvas() {
 }
 
 void Canvas::SetBackdrop(std::shared_ptr<Picture> picture) {
-  RequireUIThread();
   backdrop_ = std::move(picture);
   Peer().widget->update();
 }

@@ -4,7 +4,6 @@
 #include <QWidget>
 
 #include "1-framework/internal.h"
-#include "1-framework/ui_thread.h"
 #include "1-framework/window.h"
 
 namespace fw {
@@ -35,9 +34,7 @@ void Control::SetProperty(const Property& p) {
   PropertyHolder::SetProperty(p);
 }
 
-RectControl::RectControl() : peer_(std::make_unique<WidgetPeer>()) {
-  RequireUIThread();
-}
+RectControl::RectControl() : peer_(std::make_unique<WidgetPeer>()) {}
 
 RectControl::~RectControl() {
   // The widget belongs to the window's widget tree; if the control goes first, so does it.
@@ -66,34 +63,28 @@ void RectControl::SetHeight(std::int64_t height) {
 }
 
 void RectControl::ApplyGeometry() {
-  RequireUIThread();
   peer_->widget->setGeometry(static_cast<int>(left_ - parentLeft_),
                              static_cast<int>(top_ - parentTop_), static_cast<int>(width_),
                              static_cast<int>(height_));
 }
 
 bool RectControl::Visible() const {
-  RequireUIThread();
   return !peer_->widget->isHidden();
 }
 
 void RectControl::SetVisible(bool visible) {
-  RequireUIThread();
   peer_->widget->setVisible(visible);
 }
 
 bool RectControl::Enabled() const {
-  RequireUIThread();
   return peer_->widget->isEnabled();
 }
 
 void RectControl::SetEnabled(bool enabled) {
-  RequireUIThread();
   peer_->widget->setEnabled(enabled);
 }
 
 void RectControl::SetFocus() {
-  RequireUIThread();
   // The toolkit would focus any widget asked to; a control that cannot hold the focus keeps
   // it where it is.
   if (!TakesFocus()) return;
@@ -102,7 +93,6 @@ void RectControl::SetFocus() {
 }
 
 bool RectControl::HasFocus() const {
-  RequireUIThread();
   return peer_->widget->hasFocus();
 }
 
@@ -112,29 +102,24 @@ void RectControl::SetTabStop(bool stop) {
 }
 
 void RectControl::ApplyFocusPolicy() {
-  RequireUIThread();
   peer_->widget->setFocusPolicy(!TakesFocus() ? Qt::NoFocus
                                 : tabStop_    ? Qt::StrongFocus
                                               : Qt::ClickFocus);
 }
 
 void RectControl::SetTooltip(const std::string& text) {
-  RequireUIThread();
   peer_->widget->setToolTip(ToQt(text));
 }
 
 void RectControl::SetAccessibleName(const std::string& name) {
-  RequireUIThread();
   peer_->widget->setAccessibleName(ToQt(name));
 }
 
 std::string RectControl::AccessibleName() const {
-  RequireUIThread();
   return ToStd(peer_->widget->accessibleName());
 }
 
 void RectControl::SetInitialParent(const std::string& parentName) {
-  RequireUIThread();
   auto window = OwnerWindow();
   if (!window)
     throw NilObjectException(PropertyOwnerName() + " is on no window to find " + parentName +

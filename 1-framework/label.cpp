@@ -4,7 +4,6 @@
 #include <QMouseEvent>
 
 #include "1-framework/internal.h"
-#include "1-framework/ui_thread.h"
 
 namespace fw {
 
@@ -38,14 +37,12 @@ Label::Label() {
 }
 
 std::string Label::Text() const {
-  RequireUIThread();
   QString text = Caption(*this)->text();
   text.replace(QChar('\n'), QChar('\r'));
   return ToStd(text);
 }
 
 void Label::SetText(const std::string& text) {
-  RequireUIThread();
   QString shown = ToQt(text);
   shown.replace(QChar('\r'), QChar('\n'));
   Caption(*this)->setText(shown);

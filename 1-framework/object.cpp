@@ -5,7 +5,13 @@
 #include <cstdlib>
 #include <memory>
 
+#include "1-framework/ui_thread.h"
+
 namespace fw {
+
+Object::Object() {
+  RequireUIThread();
+}
 
 std::string ClassNameOf(const std::type_info& type) {
   int status = 0;

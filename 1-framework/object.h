@@ -12,7 +12,8 @@ namespace fw {
 
 class Object : public std::enable_shared_from_this<Object> {
  public:
-  Object() = default;
+  // Framework objects belong to the user-interface thread and are made there.
+  Object();
   Object(const Object&) = delete;
   Object& operator=(const Object&) = delete;
   virtual ~Object() = default;

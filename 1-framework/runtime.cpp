@@ -7,7 +7,6 @@
 #include "1-framework/dispatch.h"
 #include "1-framework/internal.h"
 #include "1-framework/menu.h"
-#include "1-framework/ui_thread.h"
 #include "1-framework/window.h"
 
 namespace fw {
@@ -31,12 +30,10 @@ void RuntimeInit(int& argc, char** argv) {
 }
 
 void RunFrameworkInitialization(void (*routine)()) {
-  RequireUIThread();
   routine();
 }
 
 void RuntimeRun() {
-  RequireUIThread();
   if (quitCode) return;
   running = true;
   QApplication::exec();
@@ -74,7 +71,6 @@ void RuntimeInitExternalClasses() {}
 void InitPluginEntrypoints() {}
 
 void RuntimeRegisterAppObject(std::shared_ptr<Application> app) {
-  RequireUIThread();
   appObject = std::move(app);
   // The name, not the display name: the toolkit appends a display name to every window title.
   if (appObject && !appObject->PackageInfo().empty())

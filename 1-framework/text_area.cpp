@@ -5,7 +5,6 @@
 #include <QTextOption>
 
 #include "1-framework/internal.h"
-#include "1-framework/ui_thread.h"
 
 namespace fw {
 
@@ -27,14 +26,12 @@ TextArea::TextArea() {
 }
 
 std::string TextArea::Text() const {
-  RequireUIThread();
   QString text = Edit(*this)->toPlainText();
   text.replace(QChar('\n'), QChar('\r'));
   return ToStd(text);
 }
 
 void TextArea::SetText(const std::string& text) {
-  RequireUIThread();
   QString shown = ToQt(text);
   shown.replace(QChar('\r'), QChar('\n'));
   Edit(*this)->setPlainText(shown);

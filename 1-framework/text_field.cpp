@@ -6,7 +6,6 @@
 
 #include "1-framework/dispatch.h"
 #include "1-framework/internal.h"
-#include "1-framework/ui_thread.h"
 
 namespace fw {
 
@@ -118,12 +117,10 @@ TextField::TextField() {
 }
 
 std::string TextField::Text() const {
-  RequireUIThread();
   return ToStd(Edit(*this)->text());
 }
 
 void TextField::SetText(const std::string& text) {
-  RequireUIThread();
   Edit(*this)->setText(ToQt(text));
 }
 
@@ -137,17 +134,14 @@ void TextField::SetHasBorder(bool on) {
 }
 
 bool TextField::ReadOnly() const {
-  RequireUIThread();
   return Edit(*this)->isReadOnly();
 }
 
 void TextField::SetReadOnly(bool on) {
-  RequireUIThread();
   Edit(*this)->setReadOnly(on);
 }
 
 void TextField::SetMaximumCharactersAllowed(std::int64_t count) {
-  RequireUIThread();
   // The toolkit's own default is its largest limit.
   Edit(*this)->setMaxLength(count > 0 && count < 32767 ? static_cast<int>(count) : 32767);
 }

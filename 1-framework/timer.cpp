@@ -3,7 +3,6 @@
 #include <QTimer>
 
 #include "1-framework/dispatch.h"
-#include "1-framework/ui_thread.h"
 
 namespace fw {
 
@@ -12,7 +11,6 @@ struct Timer::Clock {
 };
 
 Timer::Timer() : clock_(std::make_unique<Clock>()) {
-  RequireUIThread();
   QObject::connect(&clock_->timer, &QTimer::timeout, [this] {
     auto self = std::static_pointer_cast<Timer>(shared_from_this());
     Dispatch([&] { self->Fire(); });
@@ -36,7 +34,6 @@ bool Timer::IsCounting() const {
 }
 
 void Timer::Restart() {
-  RequireUIThread();
   clock_->timer.stop();
   if (runMode_ == 0) return;
   clock_->timer.setSingleShot(runMode_ == 1);
@@ -44,7 +41,6 @@ void Timer::Restart() {
 }
 
 void Timer::Fire() {
-  RequireUIThread();
   if (runMode_ == 1) {
     runMode_ = 0;
     clock_->timer.stop();

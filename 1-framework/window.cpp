@@ -98,7 +98,6 @@ QMainWindow* WindowPeerAccess::Widget(const Window& window) {
 }
 
 Window::Window() : peer_(std::make_unique<Peer>()) {
-  RequireUIThread();
   peer_->widget = new WindowPeerWidget(this);
   // The application's menu shortcuts (Quit above all) work in every window.
   if (auto app = App(); app && app->MenuBar()) AddShortcuts(peer_->widget, *app->MenuBar());
@@ -117,7 +116,6 @@ Window::~Window() {
 }
 
 void Window::Constructor() {
-  RequireUIThread();
   auto self = std::static_pointer_cast<Window>(shared_from_this());
   Registry().push_back(self);
   constructing_ = true;
@@ -138,7 +136,6 @@ void Window::Constructor() {
 }
 
 void Window::Show() {
-  RequireUIThread();
   visible_ = true;
   if (constructing_ || closed_ || !peer_->widget) return;
   PlaceOnFirstShow();
@@ -153,19 +150,16 @@ void Window::Show() {
 }
 
 void Window::Hide() {
-  RequireUIThread();
   visible_ = false;
   if (peer_->widget) peer_->widget->hide();
 }
 
 void Window::Close() {
-  RequireUIThread();
   if (closed_) return;
   ClosedByUser();
 }
 
 bool Window::IsVisible() const {
-  RequireUIThread();
   return peer_->widget && peer_->widget->isVisible();
 }
 
@@ -201,7 +195,6 @@ void DropAllWindows() {
 }
 
 void Window::AddControl(const std::string& name, std::shared_ptr<Control> control) {
-  RequireUIThread();
   if (!control) throw NilObjectException("nil cannot be added to a window as " + name);
   control->AttachTo(*this, name);
   controls_.emplace_back(name, std::move(control));
@@ -221,7 +214,6 @@ std::vector<std::string> Window::ControlNames() const {
 }
 
 void Window::SetMenuBar(std::shared_ptr<fw::MenuBar> bar) {
-  RequireUIThread();
   menuBar_ = std::move(bar);
   if (!peer_->widget) return;
   peer_->widget->setMenuBar(menuBar_ ? BuildMenuBar(*menuBar_) : new QMenuBar());
@@ -255,25 +247,21 @@ bool Window::IsEventImplemented(std::string_view event) const {
 }
 
 void Window::RaiseEvent(std::string_view event) {
-  RequireUIThread();
   if (auto* handler = HandlerFor<std::function<void(Window&)>>(*this, event)) (*handler)(*this);
 }
 
 bool Window::RaiseKeyDown(const std::string& key) {
-  RequireUIThread();
   auto* handler = HandlerFor<std::function<bool(Window&, const std::string&)>>(*this, "KeyDown");
   return handler && (*handler)(*this, key);
 }
 
 bool Window::RaiseMouseDown(std::int64_t x, std::int64_t y) {
-  RequireUIThread();
   auto* handler =
       HandlerFor<std::function<bool(Window&, std::int64_t, std::int64_t)>>(*this, "MouseDown");
   return handler && (*handler)(*this, x, y);
 }
 
 std::string Window::Title() const {
-  RequireUIThread();
   return peer_->widget ? ToStd(peer_->widget->windowTitle()) : std::string();
 }
 
@@ -282,7 +270,6 @@ std::string Window::PropertyOwnerName() const {
 }
 
 void Window::SetProperty(const Property& p) {
-  RequireUIThread();
   // A setter that stores the value in `field`, then lets the window apply it.
   auto stores = []<class V>(V Window::*field, void (Window::*apply)()) {
     return [field, apply](Window& w, const Property& p) {
