@@ -76,16 +76,8 @@ void Canvas::SetBackdrop(std::shared_ptr<Picture> picture) {
   Peer().widget->update();
 }
 
-void Canvas::SetAllowFocus(bool on) {
-  allowFocus_ = on;
-  ApplyFocusPolicy();
-}
-
 void Canvas::SetProperty(const Property& p) {
-  using T = PropertyTable<Canvas>;
-  static const T table = {{"AllowFocus", T::Calls<bool>(&Canvas::SetAllowFocus)}};
-  if (table.Apply(*this, p) || Keep<bool>(p, {"DoubleBuffer"})) return;
-  RectControl::SetProperty(p);
+  if (!Keep<bool>(p, {"AllowFocus", "DoubleBuffer"})) RectControl::SetProperty(p);
 }
 
 }  // namespace fw

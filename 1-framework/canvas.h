@@ -1,6 +1,6 @@
 #pragma once
 // A canvas draws its backdrop picture; with a MouseDown handler it serves as a picture button.
-// A press that no handler takes goes on to the window.
+// A press that no handler takes goes on to the window. A canvas never takes the focus.
 
 #include <cstdint>
 #include <memory>
@@ -18,18 +18,13 @@ class Canvas : public RectControl {
 
   void SetBackdrop(std::shared_ptr<Picture> picture);
   std::shared_ptr<Picture> Backdrop() const { return backdrop_; }
-  void SetAllowFocus(bool on);
 
   ControlEvent<bool(Canvas&, std::int64_t, std::int64_t)> MouseDown;
 
   void SetProperty(const Property& property) override;
 
- protected:
-  bool TakesFocus() const override { return allowFocus_; }
-
  private:
   std::shared_ptr<Picture> backdrop_;
-  bool allowFocus_ = false;
 };
 
 }  // namespace fw

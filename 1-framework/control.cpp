@@ -29,7 +29,7 @@ void Control::SetProperty(const Property& p) {
   if (Keep<std::int64_t>(p, {"Index", "TabPanelIndex"}) ||
       Keep<bool>(p, {"LockLeft", "LockTop", "LockRight", "LockBottom", "AllowAutoDeactivate",
                      "Transparent", "AllowFocusRing", "AllowTabs"}) ||
-      Keep<std::string>(p, {"DataSource", "DataField"}))
+      Keep<std::string>(p, {"DataSource", "DataField", "Tooltip"}))
     return;
   PropertyHolder::SetProperty(p);
 }
@@ -107,10 +107,6 @@ void RectControl::ApplyFocusPolicy() {
                                               : Qt::ClickFocus);
 }
 
-void RectControl::SetTooltip(const std::string& text) {
-  peer_->widget->setToolTip(ToQt(text));
-}
-
 void RectControl::SetAccessibleName(const std::string& name) {
   peer_->widget->setAccessibleName(ToQt(name));
 }
@@ -153,7 +149,6 @@ void RectControl::SetProperty(const Property& p) {
       {"Enabled", PropertyTable<RectControl>::Calls<bool>(&RectControl::SetEnabled)},
       {"TabIndex", PropertyTable<RectControl>::Calls<std::int64_t>(&RectControl::SetTabIndex)},
       {"TabStop", PropertyTable<RectControl>::Calls<bool>(&RectControl::SetTabStop)},
-      {"Tooltip", PropertyTable<RectControl>::Calls<std::string>(&RectControl::SetTooltip)},
       {"InitialParent",
        PropertyTable<RectControl>::Calls<std::string>(&RectControl::SetInitialParent)},
   };

@@ -55,9 +55,7 @@ class RectControl : public Control {
   bool HasFocus() const;
   std::int64_t TabIndex() const { return tabIndex_; }
   void SetTabIndex(std::int64_t index) { tabIndex_ = index; }
-  bool TabStop() const { return tabStop_; }
   void SetTabStop(bool stop);
-  void SetTooltip(const std::string& text);
   // The name a screen reader reads for the control.
   void SetAccessibleName(const std::string& name);
   std::string AccessibleName() const;

@@ -31,8 +31,6 @@ class Delegate<R(Args...)> {
     return call_(*window, std::forward<Args>(args)...);
   }
 
-  const std::string& Signature() const { return signature_; }
-
  private:
   std::weak_ptr<Window> window_;
   std::function<R(Window&, Args...)> call_;
@@ -61,7 +59,6 @@ class ControlEvent<R(Args...)> {
  public:
   void Attach(Delegate<R(Args...)> delegate) { delegate_ = std::move(delegate); }
   bool IsAttached() const { return delegate_.has_value(); }
-  const Delegate<R(Args...)>* Attached() const { return delegate_ ? &*delegate_ : nullptr; }
   R Raise(Args... args) const { return (*delegate_)(std::forward<Args>(args)...); }
 
  private:

@@ -51,7 +51,6 @@ void Label::SetText(const std::string& text) {
 }
 
 void Label::SetTextAlignment(std::int64_t alignment) {
-  alignment_ = alignment;
   Qt::Alignment horizontal = alignment == 2   ? Qt::AlignHCenter
                              : alignment == 3 ? Qt::AlignRight
                                               : Qt::AlignLeft;
@@ -62,17 +61,10 @@ void Label::SetMultiline(bool on) {
   Caption(*this)->setWordWrap(on);
 }
 
-void Label::SetSelectable(bool on) {
-  Caption(*this)->setTextInteractionFlags(on ? Qt::TextSelectableByMouse : Qt::NoTextInteraction);
-}
-
 void Label::SetProperty(const Property& p) {
   using T = PropertyTable<Label>;
-  static const T table = {
-      {"Multiline", T::Calls<bool>(&Label::SetMultiline)},
-      {"Selectable", T::Calls<bool>(&Label::SetSelectable)},
-  };
-  if (!table.Apply(*this, p)) TextControl::SetProperty(p);
+  static const T table = {{"Multiline", T::Calls<bool>(&Label::SetMultiline)}};
+  if (!table.Apply(*this, p) && !Keep<bool>(p, {"Selectable"})) TextControl::SetProperty(p);
 }
 
 }  // namespace fw

@@ -15,7 +15,6 @@ class Label : public TextControl {
   void SetText(const std::string& text) override;
   void SetTextAlignment(std::int64_t alignment) override;
   void SetMultiline(bool on);
-  void SetSelectable(bool on);
 
   void SetProperty(const Property& property) override;
 };

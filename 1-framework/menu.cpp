@@ -36,12 +36,10 @@ const EditCommand kEditCommands[] = {
      [](const QLineEdit* e) { return e->isUndoAvailable() && !e->isReadOnly(); },
      [](const QPlainTextEdit* e) { return e->document()->isUndoAvailable() && !e->isReadOnly(); }},
     {"EditCut", [](QLineEdit* e) { e->cut(); }, [](QPlainTextEdit* e) { e->cut(); },
-     [](const QLineEdit* e) {
-       return e->hasSelectedText() && !e->isReadOnly() && e->echoMode() == QLineEdit::Normal;
-     },
+     [](const QLineEdit* e) { return e->hasSelectedText() && !e->isReadOnly(); },
      [](const QPlainTextEdit* e) { return e->textCursor().hasSelection() && !e->isReadOnly(); }},
     {"EditCopy", [](QLineEdit* e) { e->copy(); }, [](QPlainTextEdit* e) { e->copy(); },
-     [](const QLineEdit* e) { return e->hasSelectedText() && e->echoMode() == QLineEdit::Normal; },
+     [](const QLineEdit* e) { return e->hasSelectedText(); },
      [](const QPlainTextEdit* e) { return e->textCursor().hasSelection(); }},
     {"EditPaste", [](QLineEdit* e) { e->paste(); }, [](QPlainTextEdit* e) { e->paste(); },
      [](const QLineEdit* e) { return !e->isReadOnly() && ClipboardHasText(); },

@@ -42,7 +42,7 @@ class MenuItem : public Object {
   std::shared_ptr<MenuItem> Item(std::size_t index) const;
 
   // Whether choosing it now would do anything (the Edit items need a focused text to act on).
-  virtual bool CanAct() const;
+  bool CanAct() const;
   // Chooses the item, as a click or its shortcut does.
   void Choose();
 

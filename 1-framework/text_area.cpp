@@ -38,7 +38,6 @@ void TextArea::SetText(const std::string& text) {
 }
 
 void TextArea::SetTextAlignment(std::int64_t alignment) {
-  alignment_ = alignment;
   QTextOption option = Edit(*this)->document()->defaultTextOption();
   option.setAlignment(alignment == 2   ? Qt::AlignHCenter
                       : alignment == 3 ? Qt::AlignRight
@@ -55,14 +54,6 @@ bool TextArea::ReadOnly() const {
 }
 void TextArea::SetReadOnly(bool on) {
   Edit(*this)->setReadOnly(on);
-}
-
-// Kept for reading back; the help text is the only text area's content and has no limit.
-void TextArea::SetMaximumCharactersAllowed(std::int64_t count) {
-  maximumCharacters_ = count;
-}
-std::int64_t TextArea::MaximumCharactersAllowed() const {
-  return maximumCharacters_;
 }
 
 void TextArea::SetHasVerticalScrollbar(bool on) {
@@ -88,7 +79,9 @@ void TextArea::SetProperty(const Property& p) {
       {"HasHorizontalScrollbar", T::Calls<bool>(&TextArea::SetHasHorizontalScrollbar)},
   };
   if (table.Apply(*this, p) || Keep<bool>(p, {"Multiline", "HideSelection", "AllowStyledText"}) ||
-      Keep<double>(p, {"LineHeight", "LineSpacing"}))
+      Keep<double>(p, {"LineHeight", "LineSpacing"}) ||
+      // The help text is the only text area's content and has no limit.
+      Keep<std::int64_t>(p, {"MaximumCharactersAllowed"}))
     return;
   TextEditControl::SetProperty(p);
 }

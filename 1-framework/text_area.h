@@ -18,17 +18,12 @@ class TextArea : public TextEditControl {
   void SetHasBorder(bool on) override;
   bool ReadOnly() const override;
   void SetReadOnly(bool on) override;
-  void SetMaximumCharactersAllowed(std::int64_t count) override;
-  std::int64_t MaximumCharactersAllowed() const override;
   void SetHasVerticalScrollbar(bool on);
   void SetHasHorizontalScrollbar(bool on);
   bool HasVerticalScrollbar() const;
   bool HasHorizontalScrollbar() const;
 
   void SetProperty(const Property& property) override;
-
- private:
-  std::int64_t maximumCharacters_ = 0;
 };
 
 }  // namespace fw

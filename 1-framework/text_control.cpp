@@ -48,24 +48,6 @@ void TextControl::SetFontSize(double size) {
   Peer().widget->setFont(font);
 }
 
-void TextControl::SetBold(bool on) {
-  QFont font = Peer().widget->font();
-  font.setBold(on);
-  Peer().widget->setFont(font);
-}
-
-void TextControl::SetItalic(bool on) {
-  QFont font = Peer().widget->font();
-  font.setItalic(on);
-  Peer().widget->setFont(font);
-}
-
-void TextControl::SetUnderline(bool on) {
-  QFont font = Peer().widget->font();
-  font.setUnderline(on);
-  Peer().widget->setFont(font);
-}
-
 void TextControl::SetProperty(const Property& p) {
   using T = PropertyTable<TextControl>;
   static const T table = {
@@ -74,11 +56,10 @@ void TextControl::SetProperty(const Property& p) {
       {"TextAlignment", T::Calls<std::int64_t>(&TextControl::SetTextAlignment)},
       {"FontName", T::Calls<std::string>(&TextControl::SetFontName)},
       {"FontSize", T::Calls<double>(&TextControl::SetFontSize)},
-      {"Bold", T::Calls<bool>(&TextControl::SetBold)},
-      {"Italic", T::Calls<bool>(&TextControl::SetItalic)},
-      {"Underline", T::Calls<bool>(&TextControl::SetUnderline)},
   };
-  if (table.Apply(*this, p) || Keep<std::int64_t>(p, {"FontUnit"})) return;
+  if (table.Apply(*this, p) || Keep<std::int64_t>(p, {"FontUnit"}) ||
+      Keep<bool>(p, {"Bold", "Italic", "Underline"}))
+    return;
   RectControl::SetProperty(p);
 }
 
@@ -95,8 +76,6 @@ void TextEditControl::SetProperty(const Property& p) {
       {"BackgroundColor", T::Calls<Color>(&TextEditControl::SetBackgroundColor)},
       {"HasBorder", T::Calls<bool>(&TextEditControl::SetHasBorder)},
       {"ReadOnly", T::Calls<bool>(&TextEditControl::SetReadOnly)},
-      {"MaximumCharactersAllowed",
-       T::Calls<std::int64_t>(&TextEditControl::SetMaximumCharactersAllowed)},
   };
   if (table.Apply(*this, p) || Keep<std::string>(p, {"Format", "ValidationMask"}) ||
       Keep<bool>(p, {"AllowSpellChecking"}))

@@ -15,30 +15,20 @@ class TextControl : public RectControl {
   void SetTextColor(Color color);
   // 0 the default (left), 1 left, 2 centre, 3 right.
   virtual void SetTextAlignment(std::int64_t alignment) = 0;
-  std::int64_t TextAlignment() const { return alignment_; }
   // "System" is the desktop's own font; sizes are logical pixels.
   void SetFontName(const std::string& name);
   void SetFontSize(double size);
-  void SetBold(bool on);
-  void SetItalic(bool on);
-  void SetUnderline(bool on);
 
   void SetProperty(const Property& property) override;
-
- protected:
-  std::int64_t alignment_ = 0;
 };
 
-// Text fields and text areas: editable text on a background, with an optional length limit.
+// Text fields and text areas: editable text on a background.
 class TextEditControl : public TextControl {
  public:
   void SetBackgroundColor(Color color);
   virtual void SetHasBorder(bool on) = 0;
   virtual bool ReadOnly() const = 0;
   virtual void SetReadOnly(bool on) = 0;
-  // 0 means no limit.
-  virtual void SetMaximumCharactersAllowed(std::int64_t count) = 0;
-  virtual std::int64_t MaximumCharactersAllowed() const = 0;
 
   void SetProperty(const Property& property) override;
 

@@ -125,7 +125,6 @@ void TextField::SetText(const std::string& text) {
 }
 
 void TextField::SetTextAlignment(std::int64_t alignment) {
-  alignment_ = alignment;
   Edit(*this)->setAlignment(AlignmentOf(alignment));
 }
 
@@ -151,21 +150,12 @@ std::int64_t TextField::MaximumCharactersAllowed() const {
   return limit >= 32767 ? 0 : limit;
 }
 
-void TextField::SetPassword(bool on) {
-  Edit(*this)->setEchoMode(on ? QLineEdit::Password : QLineEdit::Normal);
-}
-
-void TextField::SetHint(const std::string& hint) {
-  Edit(*this)->setPlaceholderText(ToQt(hint));
-}
-
 void TextField::SetProperty(const Property& p) {
   using T = PropertyTable<TextField>;
-  static const T table = {
-      {"Password", T::Calls<bool>(&TextField::SetPassword)},
-      {"Hint", T::Calls<std::string>(&TextField::SetHint)},
-  };
-  if (!table.Apply(*this, p)) TextEditControl::SetProperty(p);
+  static const T table = {{"MaximumCharactersAllowed",
+                           T::Calls<std::int64_t>(&TextField::SetMaximumCharactersAllowed)}};
+  if (!table.Apply(*this, p) && !Keep<bool>(p, {"Password"}) && !Keep<std::string>(p, {"Hint"}))
+    TextEditControl::SetProperty(p);
 }
 
 }  // namespace fw

@@ -19,10 +19,9 @@ class TextField : public TextEditControl {
   void SetHasBorder(bool on) override;
   bool ReadOnly() const override;
   void SetReadOnly(bool on) override;
-  void SetMaximumCharactersAllowed(std::int64_t count) override;
-  std::int64_t MaximumCharactersAllowed() const override;
-  void SetPassword(bool on);
-  void SetHint(const std::string& hint);
+  // 0 means no limit.
+  void SetMaximumCharactersAllowed(std::int64_t count);
+  std::int64_t MaximumCharactersAllowed() const;
 
   ControlEvent<bool(TextField&, const std::string&)> KeyDown;
 

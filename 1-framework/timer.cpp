@@ -11,6 +11,7 @@ struct Timer::Clock {
 };
 
 Timer::Timer() : clock_(std::make_unique<Clock>()) {
+  clock_->timer.setSingleShot(true);
   QObject::connect(&clock_->timer, &QTimer::timeout, [this] {
     auto self = std::static_pointer_cast<Timer>(shared_from_this());
     Dispatch([&] { self->Fire(); });
@@ -36,15 +37,12 @@ bool Timer::IsCounting() const {
 void Timer::Restart() {
   clock_->timer.stop();
   if (runMode_ == 0) return;
-  clock_->timer.setSingleShot(runMode_ == 1);
   clock_->timer.start(static_cast<int>(std::clamp<std::int64_t>(period_, 0, INT32_MAX)));
 }
 
 void Timer::Fire() {
-  if (runMode_ == 1) {
-    runMode_ = 0;
-    clock_->timer.stop();
-  }
+  runMode_ = 0;
+  clock_->timer.stop();
   if (Action.IsAttached()) Action.Raise(*this);
 }
 

@@ -1,7 +1,6 @@
 #pragma once
-// A timer raises Action on the user-interface thread: once Period milliseconds after its
-// RunMode is set to 1, or every Period milliseconds with RunMode 2; RunMode 0 stops it.
-// It stops for good when its window is closed.
+// A timer raises Action on the user-interface thread once, Period milliseconds after its RunMode
+// is set to 1; RunMode 0 stops it. It stops for good when its window is closed.
 
 #include <cstdint>
 #include <memory>

@@ -154,11 +154,6 @@ void Window::Hide() {
   if (peer_->widget) peer_->widget->hide();
 }
 
-void Window::Close() {
-  if (closed_) return;
-  ClosedByUser();
-}
-
 bool Window::IsVisible() const {
   return peer_->widget && peer_->widget->isVisible();
 }
@@ -296,11 +291,6 @@ void Window::SetProperty(const Property& p) {
        [](Window& w, const Property& p) {
          w.peer_->widget->setWindowTitle(ToQt(Expect<std::string>(p, w.PropertyOwnerName())));
        }},
-      {"FullScreen",
-       [](Window& w, const Property& p) {
-         bool on = Expect<bool>(p, w.PropertyOwnerName());
-         w.peer_->widget->setWindowState(on ? Qt::WindowFullScreen : Qt::WindowNoState);
-       }},
       {"Visible",
        [](Window& w, const Property& p) {
          if (Expect<bool>(p, w.PropertyOwnerName()))
@@ -312,7 +302,7 @@ void Window::SetProperty(const Property& p) {
   if (table.Apply(*this, p)) return;
   // Meaningful only on the original platform: kept so they can be read back.
   if (Keep<std::int64_t>(p, {"Type", "MacProcID"}) ||
-      Keep<bool>(p, {"HasFullScreenButton", "Composite", "LiveResize"}))
+      Keep<bool>(p, {"HasFullScreenButton", "Composite", "LiveResize", "FullScreen"}))
     return;
   PropertyHolder::SetProperty(p);
 }
@@ -383,11 +373,9 @@ void Window::PlaceOnFirstShow() {
   QWidget* widget = peer_->widget;
   QWidget* active = QApplication::activeWindow();
   QRect area = widget->screen() ? widget->screen()->availableGeometry() : QRect();
-  // 1 and 3: over the active window (3 staggered); otherwise centred on the screen.
-  if ((defaultLocation_ == 1 || defaultLocation_ == 3) && active && active != widget) {
-    QPoint at = defaultLocation_ == 1 ? active->frameGeometry().center() - widget->rect().center()
-                                      : active->frameGeometry().topLeft() + QPoint(24, 24);
-    widget->move(at);
+  // 3: staggered over the active window; otherwise centred on the screen.
+  if (defaultLocation_ == 3 && active && active != widget) {
+    widget->move(active->frameGeometry().topLeft() + QPoint(24, 24));
   } else if (area.isValid()) {
     widget->move(area.center() - widget->rect().center());
   }

@@ -66,9 +66,6 @@ class Window : public Object, public PropertyHolder {
   void Show();
   // Hides the window; it stays alive and is still found by its class name.
   void Hide();
-  // Closes the window as its close button does: raises Close; the window is then dropped and
-  // no longer found.
-  void Close();
   bool IsVisible() const;
   bool IsClosed() const { return closed_; }
 

@@ -111,11 +111,8 @@ TEST_F(Controls, labels_separators_and_plain_canvases_never_take_the_focus) {
   EXPECT_EQ(fw::testing::FocusedControlName(), "Field");
   separator->SetFocus();
   EXPECT_EQ(fw::testing::FocusedControlName(), "Field");
-  wnd->Plain()->SetFocus();  // a canvas without AllowFocus
-  EXPECT_EQ(fw::testing::FocusedControlName(), "Field");
-  wnd->Plain()->SetProperties({{"AllowFocus", true}});
   wnd->Plain()->SetFocus();
-  EXPECT_EQ(fw::testing::FocusedControlName(), "Plain");
+  EXPECT_EQ(fw::testing::FocusedControlName(), "Field");
 }
 
 TEST_F(Controls, placed_on_another_control_keep_window_coordinates) {

@@ -128,9 +128,9 @@ TEST_F(PropertyBlocks, set_a_control_that_is_not_on_a_window_yet) {
 
 TEST_F(PropertyBlocks, set_timer_period_and_run_mode) {
   auto timer = std::make_shared<fw::Timer>();
-  timer->SetProperties({{"Period", 60000}, {"RunMode", 2}});
+  timer->SetProperties({{"Period", 60000}, {"RunMode", 1}});
   EXPECT_EQ(timer->Period(), 60000);
-  EXPECT_EQ(timer->RunMode(), 2);
+  EXPECT_EQ(timer->RunMode(), 1);
   EXPECT_TRUE(timer->IsCounting());
   timer->SetProperties({{"RunMode", 0}});
   EXPECT_FALSE(timer->IsCounting());

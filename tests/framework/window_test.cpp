@@ -117,14 +117,6 @@ TEST_F(Windows, closed_by_the_user_raise_close_and_are_built_anew_next_time) {
             (std::vector<std::string>{"Layout", "CreateControls", "AddMenuHandlers", "Open"}));
 }
 
-TEST_F(Windows, closed_by_code_raise_close_only_once) {
-  auto wnd = fw::ImplicitInstance<TestWnd>();
-  wnd->Close();
-  wnd->Close();
-  EXPECT_EQ(std::count(wnd->events.begin(), wnd->events.end(), "Close"), 1);
-  EXPECT_EQ(fw::GetImplicitWindow("TestWnd.TestWnd"), nullptr);
-}
-
 #ifndef __APPLE__
 TEST_F(Windows, closing_the_last_visible_one_quits_with_status_zero) {
   auto wnd = fw::ImplicitInstance<TestWnd>();
