@@ -3,21 +3,16 @@
 #include "2-common/pictures.h"
 #include "3-windows/calculator/control_wnd.h"
 #include "3-windows/layout/build_controls.h"
+#include "3-windows/layout/window_row.h"
 
 namespace {
-
-constexpr fw::Color kWhite = fw::Color::FromRGB(0xFFFFFF);
 
 // Layout data, kept laid out as its table. This window's label and canvas apply their values
 // in orders of their own.
 // clang-format off
-const fw::PropertyBlock kWindowProperties = {
-    {"Width", 450}, {"Height", 300}, {"MinimumWidth", 64}, {"MinimumHeight", 64},
-    {"MaximumWidth", 32000}, {"MaximumHeight", 32000}, {"Type", 2}, {"Title", ""},
-    {"HasCloseButton", true}, {"HasMaximizeButton", true}, {"HasMinimizeButton", true},
-    {"HasFullScreenButton", false}, {"Resizeable", true}, {"Composite", false}, {"MacProcID", 0},
-    {"FullScreen", false}, {"DefaultLocation", 0}, {"Visible", true}, {"HasBackgroundColor", true},
-    {"BackgroundColor", kWhite}, {"MenuBarVisible", true}, {"LiveResize", false}};
+const WindowRow kWindow = {.width = 450, .height = 300, .type = 2, .title = "",
+                           .hasMaximizeButton = true, .resizeable = true, .composite = false,
+                           .defaultLocation = 0, .hasBackgroundColor = true};
 
 constexpr std::string_view kLabelOrder[] = {
     "Name", "Index", "Left", "Top", "Width", "Height", "LockLeft", "LockTop", "LockRight", "LockBottom",
@@ -65,7 +60,7 @@ const fw::WindowEventTable& AboutWnd::HandledEvents() const {
 }
 
 void AboutWnd::Layout() {
-  SetProperties(kWindowProperties);
+  SetProperties(WindowBlock(kWindow));
 }
 
 void AboutWnd::CreateControls() {

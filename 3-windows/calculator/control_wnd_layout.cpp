@@ -1,10 +1,9 @@
 #include "3-windows/calculator/control_wnd_layout.h"
 
 #include "2-common/pictures.h"
+#include "3-windows/layout/window_row.h"
 
 namespace {
-
-constexpr fw::Color kWhite = fw::Color::FromRGB(0xFFFFFF);
 
 // The order in which each class's block applies its values.
 // clang-format off
@@ -80,19 +79,16 @@ const ControlRow kControls[] = {
      .top = 91, .width = 493, .height = 4, .tabIndex = 33, .tabStop = true, .enabled = true, .visible = true},
 };
 
-const fw::PropertyBlock kWindowProperties = {
-    {"Width", 560}, {"Height", 480}, {"MinimumWidth", 64}, {"MinimumHeight", 64},
-    {"MaximumWidth", 32000}, {"MaximumHeight", 32000}, {"Type", 0}, {"Title", "Mireldantholm"},
-    {"HasCloseButton", true}, {"HasMaximizeButton", false}, {"HasMinimizeButton", true},
-    {"HasFullScreenButton", false}, {"Resizeable", false}, {"Composite", true}, {"MacProcID", 0},
-    {"FullScreen", false}, {"DefaultLocation", 0}, {"Visible", true}, {"HasBackgroundColor", true},
-    {"BackgroundColor", kWhite}, {"MenuBarVisible", true}, {"LiveResize", false}};
+const WindowRow kWindow = {.width = 560, .height = 480, .type = 0, .title = "Mireldantholm",
+                           .hasMaximizeButton = false, .resizeable = false, .composite = true,
+                           .defaultLocation = 0, .hasBackgroundColor = true};
 // clang-format on
 
 }  // namespace
 
 const fw::PropertyBlock& ControlWndProperties() {
-  return kWindowProperties;
+  static const fw::PropertyBlock block = WindowBlock(kWindow);
+  return block;
 }
 
 std::span<const ControlRow> ControlWndControls() {

@@ -2,20 +2,15 @@
 
 #include "3-windows/help/help_text.h"
 #include "3-windows/layout/build_controls.h"
+#include "3-windows/layout/window_row.h"
 
 namespace {
 
-constexpr fw::Color kWhite = fw::Color::FromRGB(0xFFFFFF);
-
 // Layout data, kept laid out as its table.
 // clang-format off
-const fw::PropertyBlock kWindowProperties = {
-    {"Width", 550}, {"Height", 500}, {"MinimumWidth", 64}, {"MinimumHeight", 64},
-    {"MaximumWidth", 32000}, {"MaximumHeight", 32000}, {"Type", 0}, {"Title", "Vontrelaxis Info"},
-    {"HasCloseButton", true}, {"HasMaximizeButton", false}, {"HasMinimizeButton", true},
-    {"HasFullScreenButton", false}, {"Resizeable", false}, {"Composite", false}, {"MacProcID", 0},
-    {"FullScreen", false}, {"DefaultLocation", 3}, {"Visible", true}, {"HasBackgroundColor", false},
-    {"BackgroundColor", kWhite}, {"MenuBarVisible", true}, {"LiveResize", false}};
+const WindowRow kWindow = {.width = 550, .height = 500, .type = 0, .title = "Vontrelaxis Info",
+                           .hasMaximizeButton = false, .resizeable = false, .composite = false,
+                           .defaultLocation = 3, .hasBackgroundColor = false};
 
 constexpr std::string_view kTextAreaOrder[] = {
     "Name", "Index", "Left", "Top", "Width", "Height", "LockLeft", "LockTop", "LockRight", "LockBottom",
@@ -48,7 +43,7 @@ const fw::WindowEventTable& helpWnd::HandledEvents() const {
 }
 
 void helpWnd::Layout() {
-  SetProperties(kWindowProperties);
+  SetProperties(WindowBlock(kWindow));
 }
 
 void helpWnd::CreateControls() {
