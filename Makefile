@@ -3,12 +3,11 @@ PRESET ?= default
 DEB_PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev \
                 fonts-dejavu-core fonts-liberation2 xvfb xauth x11-apps \
                 desktop-file-utils appstream strace librsvg2-bin python3 \
-                clang libclang-rt-14-dev xdotool xclip x11-utils
+                xdotool xclip x11-utils
 BUILD_DIR := build/$(PRESET)
 PREFIX ?= /usr/local
-FUZZ_SECONDS ?= 60
 
-.PHONY: run test test-asan fuzz e2e install bench setup build configure clean
+.PHONY: run test test-asan e2e install bench setup build configure clean
 
 run: build
 	@if [ "$$(uname)" = Darwin ]; then open -W $(BUILD_DIR)/bin/Mireldantholm.app; \
@@ -19,12 +18,6 @@ test: build
 
 test-asan:
 	$(MAKE) test PRESET=asan
-
-# The libFuzzer targets (clang, address and undefined-behaviour sanitizers), FUZZ_SECONDS each.
-fuzz: setup
-	@test -f build/fuzz/build.ninja || cmake --preset fuzz
-	cmake --build --preset fuzz
-	tests/fuzz/run.sh build/fuzz $(FUZZ_SECONDS)
 
 # The end-to-end test alone (make test runs it too): the program on Xvfb, driven by real X events.
 e2e: build

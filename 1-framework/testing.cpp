@@ -2,25 +2,15 @@
 
 #include <QAccessible>
 #include <QApplication>
-#include <QClipboard>
 #include <QElapsedTimer>
-#include <QInputMethodEvent>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
-#include <QMetaEnum>
-#include <QMouseEvent>
-#include <QPlainTextEdit>
-#include <QStyleOptionMenuItem>
 #include <QTest>
 #include <QTimer>
 
 #include "1-framework/control.h"
 #include "1-framework/internal.h"
-#include "1-framework/menu.h"
 #include "1-framework/runtime.h"
-#include "1-framework/timer.h"
 #include "1-framework/window.h"
 
 namespace fw::testing {
@@ -31,54 +21,33 @@ QWidget* WidgetOf(const RectControl& control) {
   return control.Peer().widget;
 }
 
-QWidget* KeyTargetOf(Window& window) {
-  QWidget* peer = PeerWindow(window);
-  return peer->focusWidget() ? peer->focusWidget() : peer;
-}
-
-void ActivateWindowOf(QWidget* widget) {
+void Activate(QWidget* widget) {
   QWidget* top = widget->window();
   if (!top->isVisible()) return;
   top->activateWindow();
   QApplication::setActiveWindow(top);
 }
 
-void SendShortcut(QWidget* target, std::string_view shortcut) {
-  QKeySequence sequence = QKeySequence::fromString(ToQt(shortcut), QKeySequence::PortableText);
-  if (sequence.isEmpty()) return;
-  ActivateWindowOf(target);
-  QKeyCombination combination = sequence[0];
-  QTest::keyClick(target, combination.key(), combination.keyboardModifiers());
+// One key click per character; QTest::keyClick takes only ASCII, so the rest go as key text.
+void KeyClicks(QWidget* target, std::string_view text) {
+  Activate(target);
+  const QString chars = ToQt(text);
+  for (QChar c : chars) {
+    if (c.unicode() < 0x80)
+      QTest::keyClick(target, c.toLatin1());
+    else
+      QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, QString(c), Qt::NoModifier);
+  }
 }
 
-constexpr struct {
-  Key key;
-  Qt::Key qt;
-} kKeys[] = {{Key::Backspace, Qt::Key_Backspace},
-             {Key::Tab, Qt::Key_Tab},
-             {Key::Return, Qt::Key_Return},
-             {Key::Escape, Qt::Key_Escape},
-             {Key::Delete, Qt::Key_Delete},
-             {Key::Left, Qt::Key_Left},
-             {Key::Right, Qt::Key_Right},
-             {Key::Home, Qt::Key_Home},
-             {Key::End, Qt::Key_End},
-             {Key::F1, Qt::Key_F1}};
-
-// One key click per character. QTest::keyClicks knows only ASCII and aborts on anything else,
-// so every other character (a surrogate pair as one) is sent as a key with that text.
-void KeyClicks(QWidget* target, std::string_view text) {
-  const QString chars = ToQt(text);
-  for (qsizetype i = 0; i < chars.size(); ++i) {
-    if (chars[i].unicode() < 0x80) {
-      QTest::keyClick(target, chars[i].toLatin1());
-      continue;
-    }
-    const qsizetype length = chars[i].isHighSurrogate() && i + 1 < chars.size() ? 2 : 1;
-    QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, chars.mid(i, length),
-                        Qt::NoModifier);
-    i += length - 1;
-  }
+// The control's rectangle as drawn in its window.
+QImage Drawn(const RectControl& control) {
+  QWidget* widget = WidgetOf(control);
+  const QPoint at = widget->mapTo(widget->window(), QPoint(0, 0));
+  return widget->window()
+      ->grab(QRect(at, widget->size()))
+      .toImage()
+      .convertToFormat(QImage::Format_RGB32);
 }
 
 }  // namespace
@@ -86,27 +55,6 @@ void KeyClicks(QWidget* target, std::string_view text) {
 void InitForTests(int& argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   RuntimeInit(argc, argv);
-}
-
-void AnswerMessageBoxes(bool on) {
-  Testing().answerMessageBoxes = on;
-}
-const std::vector<std::string>& MessageBoxTexts() {
-  return Testing().messageBoxTexts;
-}
-
-std::optional<std::string> OpenMessageBoxText() {
-  if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
-    return ToStd(box->text());
-  return std::nullopt;
-}
-
-void DismissOpenMessageBox() {
-  if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) box->accept();
-}
-
-int BeepCount() {
-  return Testing().beeps;
 }
 
 void Reset() {
@@ -117,39 +65,36 @@ void Reset() {
   ResetRuntimeForTesting();
 }
 
+void AnswerMessageBoxes(bool on) {
+  Testing().answerMessageBoxes = on;
+}
+const std::vector<std::string>& MessageBoxTexts() {
+  return Testing().messageBoxTexts;
+}
+int BeepCount() {
+  return Testing().beeps;
+}
 std::optional<int> QuitCode() {
   return QuitCodeForTesting();
 }
+void SetResourceFolder(const std::string& folder) {
+  Testing().resourceFolder = folder;
+}
 
 void TypeText(RectControl& control, std::string_view text) {
-  ActivateWindowOf(WidgetOf(control));
   KeyClicks(WidgetOf(control), text);
 }
 
-void PressKey(RectControl& control, Key key) {
-  ActivateWindowOf(WidgetOf(control));
-  for (const auto& entry : kKeys)
-    if (entry.key == key) QTest::keyClick(WidgetOf(control), entry.qt);
-}
-
 void PressShortcut(RectControl& control, std::string_view shortcut) {
-  SendShortcut(WidgetOf(control), shortcut);
-}
-
-void CommitText(RectControl& control, std::string_view text) {
-  ActivateWindowOf(WidgetOf(control));
-  QInputMethodEvent commit;
-  commit.setCommitString(ToQt(text));
-  QCoreApplication::sendEvent(WidgetOf(control), &commit);
+  QWidget* target = WidgetOf(control);
+  Activate(target);
+  const QKeyCombination key = QKeySequence::fromString(ToQt(shortcut))[0];
+  QTest::keyClick(target, key.key(), key.keyboardModifiers());
 }
 
 void PressKeyInWindow(Window& window, std::string_view text) {
-  ActivateWindowOf(PeerWindow(window));
-  KeyClicks(KeyTargetOf(window), text);
-}
-
-void PressShortcutInWindow(Window& window, std::string_view shortcut) {
-  SendShortcut(KeyTargetOf(window), shortcut);
+  QWidget* peer = PeerWindow(window);
+  KeyClicks(peer->focusWidget() ? peer->focusWidget() : peer, text);
 }
 
 void Click(RectControl& control, int x, int y) {
@@ -158,27 +103,18 @@ void Click(RectControl& control, int x, int y) {
 
 void ClickWindow(Window& window, int x, int y) {
   QWidget* content = ContentOf(window);
-  QWidget* target = content->childAt(x, y);
-  if (!target) target = content;
+  QWidget* target = content->childAt(x, y) ? content->childAt(x, y) : content;
   QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, target->mapFrom(content, QPoint(x, y)));
-}
-
-void PostClick(RectControl& control, int x, int y) {
-  const QPointF at(x, y);
-  const QPointF global = WidgetOf(control)->mapToGlobal(at);
-  for (auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-    auto buttons = type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
-    QCoreApplication::postEvent(WidgetOf(control), new QMouseEvent(type, at, global, Qt::LeftButton,
-                                                                   buttons, Qt::NoModifier));
-  }
 }
 
 void CloseByUser(Window& window) {
   PeerWindow(window)->close();
 }
-
-void FireTimer(Timer& timer) {
-  timer.Fire();
+void Minimise(Window& window) {
+  PeerWindow(window)->showMinimized();
+}
+bool IsMinimised(Window& window) {
+  return PeerWindow(window)->isMinimized();
 }
 
 void ProcessEvents() {
@@ -191,130 +127,80 @@ bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds
   clock.start();
   while (!condition()) {
     if (clock.elapsed() > timeout.count()) return false;
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    QTest::qSleep(5);
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
   }
   return true;
 }
 
 void Later(std::chrono::milliseconds delay, std::function<void()> action) {
-  QTimer::singleShot(static_cast<int>(delay.count()), QCoreApplication::instance(),
-                     std::move(action));
+  QTimer::singleShot(delay, QCoreApplication::instance(), std::move(action));
 }
 
 bool IsShown(const RectControl& control) {
   return WidgetOf(control)->isVisible();
 }
 
-Accessibility AccessibilityOf(const RectControl& control) {
-  QAccessibleInterface* face = QAccessible::queryAccessibleInterface(WidgetOf(control));
-  if (!face) return {};
-  return {ToStd(face->text(QAccessible::Name)),
-          QMetaEnum::fromType<QAccessible::Role>().valueToKey(face->role())};
-}
-
 std::string FocusedControlName() {
   QWidget* focused = QApplication::focusWidget();
-  Window* window = FrameworkWindowOf(focused);
-  if (!window) return "";
-  for (const auto& name : window->ControlNames()) {
-    auto control = std::dynamic_pointer_cast<RectControl>(window->ControlByName(name));
-    if (control && WidgetOf(*control) == focused) return name;
-  }
+  if (Window* window = FrameworkWindowOf(focused))
+    for (const auto& name : window->ControlNames())
+      if (auto c = std::dynamic_pointer_cast<RectControl>(window->ControlByName(name)))
+        if (WidgetOf(*c) == focused) return name;
   return "";
 }
 
-int TextCursorPosition(const RectControl& field) {
-  if (auto* line = qobject_cast<QLineEdit*>(WidgetOf(field))) return line->cursorPosition();
-  return -1;
-}
-
-std::string SelectedText(const RectControl& field) {
-  if (auto* line = qobject_cast<QLineEdit*>(WidgetOf(field))) return ToStd(line->selectedText());
-  if (auto* area = qobject_cast<QPlainTextEdit*>(WidgetOf(field)))
-    return ToStd(area->textCursor().selectedText());
-  return "";
-}
-
-void SetClipboardText(std::string_view text) {
-  QApplication::clipboard()->setText(ToQt(text));
-}
-std::string ClipboardText() {
-  return ToStd(QApplication::clipboard()->text());
-}
-
-namespace {
-
-QMenu* MenuHolding(Window& window, QAction* action) {
-  QMenuBar* bar = PeerWindow(window)->menuBar();
-  for (QMenu* menu : bar->findChildren<QMenu*>())
-    if (menu->actions().contains(action)) return menu;
-  return nullptr;
-}
-
-}  // namespace
-
-void ChooseMenuItem(Window& window, std::string_view itemName) {
-  ActivateWindowOf(PeerWindow(window));
-  QAction* action = window.MenuItemNamed<MenuItem>(itemName)->ToolkitAction().action;
-  if (QMenu* menu = MenuHolding(window, action)) emit menu->aboutToShow();
-  if (action->isEnabled()) action->trigger();
-  if (QMenu* menu = MenuHolding(window, action)) emit menu->aboutToHide();
+std::string AccessibleName(const RectControl& control) {
+  QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(WidgetOf(control));
+  return accessible ? ToStd(accessible->text(QAccessible::Name)) : "";
 }
 
 bool EnabledWhenMenuOpens(Window& window, std::string_view itemName) {
-  ActivateWindowOf(PeerWindow(window));
+  Activate(PeerWindow(window));
   QAction* action = window.MenuItemNamed<MenuItem>(itemName)->ToolkitAction().action;
-  QMenu* menu = MenuHolding(window, action);
-  if (menu) emit menu->aboutToShow();
-  bool enabled = action->isEnabled();
-  if (menu) emit menu->aboutToHide();
-  return enabled;
-}
-
-std::vector<std::string> MenuCaptions(Window& window) {
-  std::vector<std::string> captions;
-  for (QAction* action : PeerWindow(window)->menuBar()->actions())
-    captions.push_back(ToStd(action->text()));
-  return captions;
-}
-
-namespace {
-// Reaches the style option QMenu hands to its style for each row.
-struct MenuStyleOptions : QMenu {
-  using QMenu::initStyleOption;
-};
-}  // namespace
-
-std::vector<std::string> OpenMenuRows(Window& window, std::string_view itemName) {
-  ActivateWindowOf(PeerWindow(window));
-  QMenu* menu =
-      MenuHolding(window, window.MenuItemNamed<MenuItem>(itemName)->ToolkitAction().action);
-  if (!menu) return {};
-  menu->popup(PeerWindow(window)->mapToGlobal(QPoint(0, 0)));
-  std::vector<std::string> rows;
-  for (QAction* action : menu->actions()) {
-    QStyleOptionMenuItem option;
-    (menu->*&MenuStyleOptions::initStyleOption)(&option, action);
-    const bool rule = option.menuItemType == QStyleOptionMenuItem::Separator;
-    rows.push_back((rule ? "(rule)" : "") + ToStd(option.text));
+  for (QMenu* menu : PeerWindow(window)->menuBar()->findChildren<QMenu*>()) {
+    if (!menu->actions().contains(action)) continue;
+    menu->popup(QPoint(0, 0));
+    ProcessEvents();
+    const bool enabled = action->isEnabled();
+    menu->hide();
+    return enabled;
   }
-  menu->hide();
-  return rows;
+  return false;
 }
 
-Geometry WindowGeometry(Window& window) {
-  QMainWindow* peer = PeerWindow(window);
-  QWidget* content = peer->centralWidget();
-  return {peer->width(), peer->height(), content->width(), content->height(), content->y()};
+Ink InkOf(const RectControl& control) {
+  const QImage image = Drawn(control);
+  Ink ink;
+  int darkest = 3 * 256;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) {
+      const QRgb p = image.pixel(x, y);
+      if (p == image.pixel(0, 0)) continue;
+      if (ink.top < 0) ink.top = y;
+      ink.bottom = y;
+      if (qRed(p) + qGreen(p) + qBlue(p) < darkest) {
+        darkest = qRed(p) + qGreen(p) + qBlue(p);
+        ink.darkest = p & 0xFFFFFF;
+      }
+    }
+  return ink;
+}
+
+double ShareShownOf(const RectControl& canvas, const std::string& pngPath) {
+  const QImage shown = Drawn(canvas);
+  const QImage file(ToQt(pngPath));
+  int opaque = 0, same = 0;
+  for (int y = 0; y < file.height() && y < shown.height(); ++y)
+    for (int x = 0; x < file.width() && x < shown.width(); ++x)
+      if (qAlpha(file.pixel(x, y)) == 255) {
+        ++opaque;
+        same += (file.pixel(x, y) & 0xFFFFFF) == (shown.pixel(x, y) & 0xFFFFFF);
+      }
+  return opaque ? double(same) / opaque : 0.0;
 }
 
 bool GrabWindow(Window& window, const std::string& pngPath) {
   return PeerWindow(window)->grab().save(ToQt(pngPath), "PNG");
-}
-
-void SetResourceFolder(const std::string& folder) {
-  Testing().resourceFolder = folder;
 }
 
 }  // namespace fw::testing

@@ -1,22 +1,52 @@
 #pragma once
 // The base of the program's tests: each starts with no window, no recorded message, beep or
-// quit, message boxes answered, and the pictures read from the source tree.
+// quit, message boxes answered and the pictures read from the source tree.
 
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <ostream>
 #include <string>
 
 #include "1-framework/testing.h"
+#include "3-windows/calculator/control_wnd.h"
+
+namespace ft = fw::testing;
+
+inline const std::string kPictures = std::string(SOURCE_DIR) + "/2-common/pictures/";
+
+// Rows of a parameterised table print as their name (test files bring it in with `using`).
+template <class Row>
+requires requires(const Row& row) {
+  row.name;
+}
+void PrintTo(const Row& row, std::ostream* os) {
+  *os << row.name;
+}
+
+#define NAMED_ROWS(Suite, Fixture, rows)                              \
+  INSTANTIATE_TEST_SUITE_P(Suite, Fixture, ::testing::ValuesIn(rows), \
+                           [](const auto& info) { return std::string(info.param.name); })
 
 class ProgramTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    fw::testing::Reset();
-    fw::testing::AnswerMessageBoxes(true);
-    fw::testing::SetResourceFolder(std::string(SOURCE_DIR) + "/2-common/pictures");
+    ft::Reset();
+    ft::AnswerMessageBoxes(true);
+    ft::SetResourceFolder(kPictures);
   }
-  void TearDown() override {
-    fw::testing::AnswerMessageBoxes(true);
-    fw::testing::Reset();
+  void TearDown() override { ft::Reset(); }
+
+  // The calculator window, shown and active with the focus in its first field.
+  static std::shared_ptr<ControlWnd> Calculator() {
+    auto w = fw::ImplicitInstance<ControlWnd>();
+    EXPECT_TRUE(ft::WaitUntil([] { return ft::FocusedControlName() == "RxxFld"; }));
+    return w;
+  }
+  static void Compute(ControlWnd& w, const char* u, const char* sample, const char* r) {
+    ft::TypeText(*w.RxxFld(), u);
+    ft::TypeText(*w.RyyFld(), sample);
+    ft::TypeText(*w.RxyFld(), r);
+    ft::Click(*w.ComputeCanvas(), 10, 10);
   }
 };

@@ -1,0 +1,122 @@
+// The framework's services as the program relies on them: number conversion, property blocks,
+// delegates, the unhandled-exception handler and the named pictures.
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+
+#include "1-framework/runtime.h"
+#include "1-framework/text.h"
+#include "1-framework/timer.h"
+#include "2-common/pictures.h"
+#include "3-windows/about/about_wnd.h"
+#include "4-app/startup.h"
+#include "program_test.h"
+
+namespace {
+
+using ::PrintTo;
+
+using Framework = ProgramTest;
+
+struct Conversion {
+  const char *name, *text;
+  double value;
+};
+const Conversion kVal[] = {
+    {"integer", "13", 13},      {"leading_point", ".44", 0.44},
+    {"minus", "-.44", -0.44},   {"plus", "+2", 2},
+    {"leading_blank", " 5", 5}, {"second_point_ends", "1.2.3", 1.2},
+    {"no_exponent", "1e5", 1},  {"letters", "abc", 0},
+    {"lone_point", ".", 0},     {"lone_minus", "-", 0},
+    {"empty", "", 0},
+};
+class Val : public ::testing::TestWithParam<Conversion> {};
+TEST_P(Val, reads_the_leading_number) {
+  EXPECT_DOUBLE_EQ(fw::Val(GetParam().text), GetParam().value);
+}
+NAMED_ROWS(Text, Val, kVal);
+
+struct Formatting {
+  const char* name;
+  double value;
+  const char* text;
+};
+const Formatting kFormat[] = {
+    {"rounds_to_four_places", 0.5776988, ".5777"},
+    {"pads_with_zeros", 0.44, ".4400"},
+    {"negative", -0.5776988, "-.5777"},
+    {"one", 1.0, "1.0000"},
+    {"rounds_up_to_one", 0.99995, "1.0000"},
+    {"zero", 0.0, ".0000"},
+    {"tiny_negative_has_no_sign", -1e-5, ".0000"},
+    {"large", 1234.5, "1234.5000"},
+};
+class Format : public ::testing::TestWithParam<Formatting> {};
+TEST_P(Format, writes_four_decimals_without_a_leading_zero) {
+  EXPECT_EQ(fw::Format(GetParam().value, ".0000"), GetParam().text);
+}
+NAMED_ROWS(Text, Format, kFormat);
+
+TEST_F(Framework, a_property_block_refuses_unknown_names_and_wrong_types) {
+  auto label = std::make_shared<fw::Label>();
+  EXPECT_THROW(label->SetProperties({{"Colour", 1}}), fw::PropertyException);
+  EXPECT_THROW(label->SetProperties({{"FontSize", "12"}}), fw::PropertyException);
+  EXPECT_THROW(label->SetProperties({{"Transparent", 1}}), fw::PropertyException);
+  label->SetProperties({{"Value", "fine"}, {"FontSize", 9.0}});
+  EXPECT_EQ(label->Text(), "fine");
+}
+
+TEST_F(Framework, a_delegate_whose_window_has_gone_raises_nil_object) {
+  auto about = fw::ImplicitInstance<AboutWnd>();
+  auto delegate = fw::MakeDelegate(*about, &AboutWnd::Timer1_Action, "( Timer )");
+  ft::Reset();
+  about.reset();
+  fw::Timer timer;
+  EXPECT_THROW(delegate(timer), fw::NilObjectException);
+}
+
+// A timer whose window has gone raises inside the event loop: the report names the exception
+// and the program ends with status 70.
+TEST(UnhandledException, is_reported_and_ends_the_program_with_status_70) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_EXIT(
+      {
+        ft::AnswerMessageBoxes(true);
+        auto about = fw::ImplicitInstance<AboutWnd>();
+        auto timer = std::make_shared<fw::Timer>();
+        timer->Action.Attach(fw::MakeDelegate(*about, &AboutWnd::Timer1_Action, "( Timer )"));
+        timer->SetProperties({{"Period", 10}, {"RunMode", 1}});
+        ft::Reset();
+        about.reset();
+        ft::Later(std::chrono::seconds(3), [] { fw::Quit(99); });
+        fw::RuntimeRun();
+        std::exit(fw::RuntimeExit());
+      },
+      ::testing::ExitedWithCode(70), "unhandled exception: NilObjectException");
+}
+
+TEST_F(Framework, a_picture_is_read_until_found_then_kept) {
+  const auto folder =
+      std::filesystem::temp_directory_path() / ("pictures" + std::to_string(getpid()));
+  std::filesystem::create_directories(folder);
+  ft::SetResourceFolder(folder.string());
+  EXPECT_EQ(x_clear(), nullptr);
+  std::filesystem::copy_file(kPictures + "clear.png", folder / "clear.png");
+  auto first = x_clear();
+  std::filesystem::remove_all(folder);
+  ASSERT_NE(first, nullptr);
+  EXPECT_EQ(x_clear(), first);
+  EXPECT_EQ(first->Width(), 120);
+}
+
+TEST_F(Framework, pictures_are_found_in_the_share_folder_named_after_the_program) {
+  ft::SetResourceFolder("");
+  NewAppInstance();
+  auto title = x_MireldantholmTitle();
+  ASSERT_NE(title, nullptr);
+  EXPECT_EQ(title->Width(), 493);
+  EXPECT_EQ(title->Height(), 85);
+}
+
+}  // namespace

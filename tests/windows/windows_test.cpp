@@ -1,0 +1,142 @@
+// The About and help windows, the menu bar as opened, and the calculator window as drawn.
+
+#include <chrono>
+
+#include "3-windows/about/about_wnd.h"
+#include "3-windows/help/help_wnd.h"
+#include "4-app/startup.h"
+#include "program_test.h"
+
+namespace {
+
+using ::PrintTo;
+
+using Windows = ProgramTest;
+using Clock = std::chrono::steady_clock;
+
+// Navy ink, as anti-aliasing on white leaves it: no red or green of its own, mostly blue.
+bool Navy(std::uint32_t rgb) {
+  const int red = rgb >> 16, green = (rgb >> 8) & 0xFF, blue = rgb & 0xFF;
+  return red == green && blue - red >= 100 && blue <= 0x80 + red;
+}
+
+bool Live(std::string_view className) {
+  return fw::GetImplicitWindow(className) != nullptr;
+}
+
+TEST_F(Windows, start_up_opens_the_about_window_alone_and_its_timer_hands_off_at_four_seconds) {
+  NewAppInstance();
+  const auto start = Clock::now();
+  LateStartup();
+  ASSERT_EQ(fw::LiveWindows().size(), 1u);
+  auto about = fw::GetImplicitWindow("AboutWnd.AboutWnd");
+  ASSERT_TRUE(about && about->IsVisible());
+  ASSERT_TRUE(ft::WaitUntil([&] { return !about->IsVisible(); }, std::chrono::seconds(6)));
+  const auto elapsed = Clock::now() - start;
+  EXPECT_GE(elapsed, std::chrono::milliseconds(3900));
+  EXPECT_LE(elapsed, std::chrono::milliseconds(4300));
+  EXPECT_TRUE(fw::ImplicitInstance<ControlWnd>()->IsVisible());
+}
+
+struct HandOff {
+  const char* name;
+  void (*input)(AboutWnd&);
+};
+const HandOff kHandOffs[] = {
+    {"key", [](AboutWnd& w) { ft::PressKeyInWindow(w, "q"); }},
+    {"click_on_the_picture", [](AboutWnd& w) { ft::ClickWindow(w, 200, 100); }},
+    {"click_beside_the_picture", [](AboutWnd& w) { ft::ClickWindow(w, 20, 280); }},
+};
+
+class AboutHandOff : public ProgramTest, public ::testing::WithParamInterface<HandOff> {};
+
+TEST_P(AboutHandOff, hides_the_about_window_and_shows_the_calculator_once) {
+  auto about = fw::ImplicitInstance<AboutWnd>();
+  ASSERT_TRUE(ft::WaitUntil([&] { return about->IsVisible(); }));
+  GetParam().input(*about);
+  EXPECT_FALSE(about->IsVisible());
+  auto calculator = fw::ImplicitInstance<ControlWnd>();
+  EXPECT_TRUE(calculator->IsVisible());
+  // The banner shows that same About window again.
+  ft::Click(*calculator->Canvas1(), 5, 5);
+  EXPECT_TRUE(about->IsVisible());
+  EXPECT_EQ(fw::ImplicitInstance<AboutWnd>(), about);
+  EXPECT_EQ(fw::LiveWindows().size(), 2u);
+}
+NAMED_ROWS(About, AboutHandOff, kHandOffs);
+
+TEST_F(Windows, about_notice_reads_as_written_in_navy_at_nine_pixels) {
+  auto about = fw::ImplicitInstance<AboutWnd>();
+  EXPECT_EQ(ft::AccessibleName(*about->StaticText2()),
+            "Version 2.0  \xC2\xB7  Click or press any key to begin");
+  const ft::Ink ink = ft::InkOf(*about->StaticText2());
+  EXPECT_TRUE(Navy(ink.darkest)) << std::hex << ink.darkest;
+  EXPECT_NEAR(ink.bottom - ink.top, 8, 1);
+}
+
+// Captions as drawn: the ink's height from the first line's cap to the last line's descender
+// grows with the font's pixel size.
+TEST_F(Windows, captions_are_drawn_navy_at_their_font_size) {
+  auto w = Calculator();
+  for (const auto& [label, inkHeight] :
+       {std::pair<const char*, int>{"StaticText1", 36}, {"StaticText4", 10}}) {
+    const ft::Ink ink = ft::InkOf(*w->ControlNamed<fw::Label>(label));
+    EXPECT_TRUE(Navy(ink.darkest)) << label << std::hex << ink.darkest;
+    EXPECT_NEAR(ink.bottom - ink.top, inkHeight, 1) << label;
+  }
+}
+
+TEST_F(Windows, each_canvas_shows_its_own_picture) {
+  auto w = Calculator();
+  for (const auto& [canvas, file] :
+       {std::pair<const char*, const char*>{"ComputeCanvas", "compute.png"},
+        {"HelpCanvas", "info.png"},
+        {"ClearCanvas", "clear.png"},
+        {"Canvas1", "MireldantholmTitle.png"}})
+    EXPECT_GT(ft::ShareShownOf(*w->ControlNamed<fw::Canvas>(canvas), kPictures + file), 0.9)
+        << canvas;
+  auto about = fw::ImplicitInstance<AboutWnd>();
+  EXPECT_GT(ft::ShareShownOf(*about->Canvas1(), kPictures + "MireldantholmTitle2.png"), 0.9);
+}
+
+TEST_F(Windows, help_button_shows_one_help_window_whether_hidden_or_minimised) {
+  auto w = Calculator();
+  ft::Click(*w->HelpCanvas(), 5, 5);
+  auto help = fw::ImplicitInstance<helpWnd>();
+  ASSERT_TRUE(help->IsVisible());
+  help->Hide();
+  ft::Click(*w->HelpCanvas(), 5, 5);
+  EXPECT_TRUE(help->IsVisible());
+  ft::Minimise(*help);
+  ft::Click(*w->HelpCanvas(), 5, 5);
+  EXPECT_FALSE(ft::IsMinimised(*help));
+  EXPECT_EQ(fw::ImplicitInstance<helpWnd>(), help);
+  // Closed, it comes back new, with the stored text.
+  help->EditField1()->SetText("typed");
+  ft::CloseByUser(*help);
+  EXPECT_FALSE(Live("helpWnd.helpWnd"));
+  ft::Click(*w->HelpCanvas(), 5, 5);
+  EXPECT_EQ(fw::ImplicitInstance<helpWnd>()->EditField1()->Text().rfind("Mireldantholm\r", 0), 0u);
+}
+
+TEST_F(Windows, titles_are_the_windows_own) {
+  auto w = Calculator();
+  ft::Click(*w->HelpCanvas(), 5, 5);
+  EXPECT_EQ(w->Title(), "Mireldantholm");
+  EXPECT_EQ(fw::ImplicitInstance<helpWnd>()->Title(), "Vontrelaxis Info");
+}
+
+TEST_F(Windows, menu_items_are_enabled_when_their_menu_opens_as_they_can_act) {
+  NewAppInstance();
+  auto w = Calculator();
+  EXPECT_TRUE(ft::EnabledWhenMenuOpens(*w, "FileQuit"));
+  EXPECT_FALSE(ft::EnabledWhenMenuOpens(*w, "EditSelectAll"));
+  EXPECT_FALSE(ft::EnabledWhenMenuOpens(*w, "EditCopy"));
+  ft::TypeText(*w->RxxFld(), "12");
+  EXPECT_TRUE(ft::EnabledWhenMenuOpens(*w, "EditSelectAll"));
+  ft::PressShortcut(*w->RxxFld(), "Ctrl+A");
+  EXPECT_TRUE(ft::EnabledWhenMenuOpens(*w, "EditCopy"));
+  EXPECT_TRUE(ft::EnabledWhenMenuOpens(*w, "EditCut"));
+}
+
+}  // namespace
