@@ -176,8 +176,8 @@ Ink InkOf(const RectControl& control) {
     for (int x = 0; x < image.width(); ++x) {
       const QRgb p = image.pixel(x, y);
       if (p == image.pixel(0, 0)) continue;
-      if (ink.top < 0) ink.top = y;
-      ink.bottom = y;
+      ink.left = std::min(ink.left, x);
+      ink.right = std::max(ink.right, x);
       if (qRed(p) + qGreen(p) + qBlue(p) < darkest) {
         darkest = qRed(p) + qGreen(p) + qBlue(p);
         ink.darkest = p & 0xFFFFFF;

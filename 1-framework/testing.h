@@ -53,9 +53,9 @@ std::string AccessibleName(const RectControl& control);
 // Opens the menu holding the item as a user does; whether the item shows enabled.
 bool EnabledWhenMenuOpens(Window& window, std::string_view itemName);
 
-// The control as drawn: the rows holding ink (pixels unlike the top-left one) and the darkest.
+// The control as drawn: the columns holding ink (pixels unlike the top-left one) and the darkest.
 struct Ink {
-  int top = -1, bottom = -1;
+  int left = 1 << 20, right = -1;
   std::uint32_t darkest = 0xFFFFFF;
 };
 Ink InkOf(const RectControl& control);
