@@ -12,6 +12,8 @@ struct Timer::Clock {
 
 Timer::Timer() : clock_(std::make_unique<Clock>()) {
   clock_->timer.setSingleShot(true);
+  // A coarse timer may fire up to 5% early: the About window would give way before four seconds.
+  clock_->timer.setTimerType(Qt::PreciseTimer);
   QObject::connect(&clock_->timer, &QTimer::timeout, [this] {
     auto self = std::static_pointer_cast<Timer>(shared_from_this());
     Dispatch([&] { self->Fire(); });
