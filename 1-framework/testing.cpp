@@ -2,9 +2,13 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
 #include <QElapsedTimer>
+#include <QInputMethodEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMetaEnum>
+#include <QStyleOptionMenuItem>
 #include <QTest>
 #include <QTimer>
 
@@ -92,6 +96,17 @@ void PressShortcut(RectControl& control, std::string_view shortcut) {
   QTest::keyClick(target, key.key(), key.keyboardModifiers());
 }
 
+void CommitText(RectControl& control, std::string_view text) {
+  Activate(WidgetOf(control));
+  QInputMethodEvent commit;
+  commit.setCommitString(ToQt(text));
+  QCoreApplication::sendEvent(WidgetOf(control), &commit);
+}
+
+void SetClipboardText(std::string_view text) {
+  QApplication::clipboard()->setText(ToQt(text));
+}
+
 void PressKeyInWindow(Window& window, std::string_view text) {
   QWidget* peer = PeerWindow(window);
   KeyClicks(peer->focusWidget() ? peer->focusWidget() : peer, text);
@@ -149,23 +164,53 @@ std::string FocusedControlName() {
   return "";
 }
 
-std::string AccessibleName(const RectControl& control) {
-  QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(WidgetOf(control));
-  return accessible ? ToStd(accessible->text(QAccessible::Name)) : "";
+Accessibility AccessibilityOf(const RectControl& control) {
+  QAccessibleInterface* face = QAccessible::queryAccessibleInterface(WidgetOf(control));
+  if (!face) return {};
+  return {ToStd(face->text(QAccessible::Name)),
+          QMetaEnum::fromType<QAccessible::Role>().valueToKey(face->role())};
 }
 
-bool EnabledWhenMenuOpens(Window& window, std::string_view itemName) {
+namespace {
+
+// Reaches the style option a menu hands to its style for each row.
+struct MenuStyleOptions : QMenu {
+  using QMenu::initStyleOption;
+};
+
+// Opens the menu holding the item, hands it and the item's action to `read`, closes it again.
+template <class Read>
+auto WithMenuOpen(Window& window, std::string_view itemName, Read read) {
   Activate(PeerWindow(window));
   QAction* action = window.MenuItemNamed<MenuItem>(itemName)->ToolkitAction().action;
-  for (QMenu* menu : PeerWindow(window)->menuBar()->findChildren<QMenu*>()) {
-    if (!menu->actions().contains(action)) continue;
-    menu->popup(QPoint(0, 0));
-    ProcessEvents();
-    const bool enabled = action->isEnabled();
-    menu->hide();
-    return enabled;
-  }
-  return false;
+  QMenu* menu = nullptr;
+  for (QMenu* candidate : PeerWindow(window)->menuBar()->findChildren<QMenu*>())
+    if (candidate->actions().contains(action)) menu = candidate;
+  menu->popup(PeerWindow(window)->mapToGlobal(QPoint(0, 0)));
+  ProcessEvents();
+  auto result = read(menu, action);
+  menu->hide();
+  return result;
+}
+
+}  // namespace
+
+bool EnabledWhenMenuOpens(Window& window, std::string_view itemName) {
+  return WithMenuOpen(window, itemName,
+                      [](QMenu*, QAction* action) { return action->isEnabled(); });
+}
+
+std::vector<std::string> OpenMenuRows(Window& window, std::string_view itemName) {
+  return WithMenuOpen(window, itemName, [](QMenu* menu, QAction*) {
+    std::vector<std::string> rows;
+    for (QAction* action : menu->actions()) {
+      QStyleOptionMenuItem option;
+      (menu->*&MenuStyleOptions::initStyleOption)(&option, action);
+      const bool rule = option.menuItemType == QStyleOptionMenuItem::Separator;
+      rows.push_back((rule ? "(rule)" : "") + ToStd(option.text));
+    }
+    return rows;
+  });
 }
 
 Ink InkOf(const RectControl& control) {
@@ -184,6 +229,10 @@ Ink InkOf(const RectControl& control) {
       }
     }
   return ink;
+}
+
+std::uint32_t DrawnAt(const RectControl& control, int x, int y) {
+  return Drawn(control).pixel(x, y) & 0xFFFFFF;
 }
 
 double ShareShownOf(const RectControl& canvas, const std::string& pngPath) {

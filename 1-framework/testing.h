@@ -33,6 +33,9 @@ void SetResourceFolder(const std::string& folder);
 void TypeText(RectControl& control, std::string_view text);
 // A key with modifiers held, e.g. "Ctrl+V" or "Ctrl+Alt+-".
 void PressShortcut(RectControl& control, std::string_view shortcut);
+// Text an input method commits to the control (what a dead key or Compose sequence gives).
+void CommitText(RectControl& control, std::string_view text);
+void SetClipboardText(std::string_view text);
 void PressKeyInWindow(Window& window, std::string_view text);
 // A left click at (x, y) in the control's or the window content's coordinates.
 void Click(RectControl& control, int x, int y);
@@ -48,10 +51,17 @@ void Later(std::chrono::milliseconds delay, std::function<void()> action);
 
 bool IsShown(const RectControl& control);
 std::string FocusedControlName();
-// What assistive technology is told about the control.
-std::string AccessibleName(const RectControl& control);
+// What assistive technology is told of the control: its name, and its role as the toolkit
+// names it ("Button", "Graphic", "StaticText", ...).
+struct Accessibility {
+  std::string name, role;
+};
+Accessibility AccessibilityOf(const RectControl& control);
 // Opens the menu holding the item as a user does; whether the item shows enabled.
 bool EnabledWhenMenuOpens(Window& window, std::string_view itemName);
+// The rows of that menu, opened, as the style is asked to draw them: each row's text with its
+// shortcut after a tab, a separator as "(rule)" followed by any text it draws.
+std::vector<std::string> OpenMenuRows(Window& window, std::string_view itemName);
 
 // The control as drawn: the columns holding ink (pixels unlike the top-left one) and the darkest.
 struct Ink {
@@ -59,6 +69,8 @@ struct Ink {
   std::uint32_t darkest = 0xFFFFFF;
 };
 Ink InkOf(const RectControl& control);
+// The colour drawn at (x, y) of the control, as 0xRRGGBB.
+std::uint32_t DrawnAt(const RectControl& control, int x, int y);
 // The share of the picture file's opaque pixels the control shows unchanged.
 double ShareShownOf(const RectControl& canvas, const std::string& pngPath);
 bool GrabWindow(Window& window, const std::string& pngPath);

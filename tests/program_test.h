@@ -43,10 +43,19 @@ class ProgramTest : public ::testing::Test {
     EXPECT_TRUE(ft::WaitUntil([] { return ft::FocusedControlName() == "RxxFld"; }));
     return w;
   }
-  static void Compute(ControlWnd& w, const char* u, const char* sample, const char* r) {
-    ft::TypeText(*w.RxxFld(), u);
-    ft::TypeText(*w.RyyFld(), sample);
-    ft::TypeText(*w.RxyFld(), r);
+  // Types (or pastes) the three texts into the empty fields and presses Compute.
+  static void Compute(ControlWnd& w, const char* u, const char* sample, const char* r,
+                      bool pasted = false) {
+    const std::pair<fw::TextField&, const char*> inputs[] = {
+        {*w.RxxFld(), u}, {*w.RyyFld(), sample}, {*w.RxyFld(), r}};
+    for (const auto& [field, text] : inputs) {
+      if (!pasted) {
+        ft::TypeText(field, text);
+      } else if (*text) {
+        ft::SetClipboardText(text);
+        ft::PressShortcut(field, "Ctrl+V");
+      }
+    }
     ft::Click(*w.ComputeCanvas(), 10, 10);
   }
 };

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the build into a prefix, moves the whole tree elsewhere, and checks that the moved
-# program reads each of its five pictures from the moved tree (traced with strace) and that the
-# installed desktop entry and metainfo pass their validators.
+# program reads its icon and each of its five pictures from the moved tree (traced with strace)
+# and that the installed desktop entry and metainfo pass their validators, hints included.
 # Usage: moved_install.sh CMAKE BUILD_DIR APP_ID
 set -euo pipefail
 cmake=$1 build=$2 id=$3
@@ -20,14 +20,16 @@ tree=$work/elsewhere/tree
 status=0
 fail() { echo "FAIL: $*"; status=1; }
 
-desktop-file-validate "$tree/share/applications/$id.desktop" || fail "desktop entry"
+out=$(desktop-file-validate "$tree/share/applications/$id.desktop" 2>&1) && [[ -z $out ]] ||
+  fail "desktop entry: $out"
 appstreamcli validate --no-net --strict "$tree/share/metainfo/$id.metainfo.xml" || fail "metainfo"
 
 env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$work" \
   strace -f -qq -e trace=openat -o "$work/trace" "$tree/bin/mireldantholm" >"$work/out" 2>&1 &
 pid=$!
-opened() { grep -Eq "\"$tree(/bin/\.\.)?/share/mireldantholm/$1(@2x)?\.png\", [^)]*\) = [0-9]+$" "$work/trace"; }
-pictures=(MireldantholmTitle2 MireldantholmTitle compute info clear)
+opened() { grep -Eq "\"$tree(/bin/\.\.)?/share/$1\.png\", [^)]*\) = [0-9]+$" "$work/trace"; }
+pictures=(icons/hicolor/48x48/apps/$id mireldantholm/MireldantholmTitle2
+  mireldantholm/MireldantholmTitle mireldantholm/compute mireldantholm/info mireldantholm/clear)
 # The About window reads its picture at once; the calculator's four follow its hand-off at 4 s.
 for _ in $(seq 100); do
   all=1

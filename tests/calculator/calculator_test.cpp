@@ -1,8 +1,11 @@
 // The calculator window driven as a user drives it: real keys into the fields, clicks on the
 // picture buttons, and what the window then shows.
 
+#include <cmath>
+#include <string>
 #include <vector>
 
+#include "3-windows/calculator/correction.h"
 #include "program_test.h"
 
 namespace {
@@ -43,6 +46,14 @@ const Correction kCorrections[] = {
 
 class Corrections : public ProgramTest, public ::testing::WithParamInterface<Correction> {};
 
+// The same correction in another form (numerator and root multiplied by R).
+TEST_P(Corrections, agree_with_the_textbook_formula_in_another_form) {
+  const double U = std::stod(GetParam().u), R = std::stod(GetParam().sample);
+  const double r = std::stod(GetParam().r);
+  const double expected = r * U / std::sqrt(R * R * (1 - r * r) + r * r * U * U);
+  EXPECT_NEAR(CorrectedCoefficient(U, R, r), expected, std::abs(expected) * 1e-14);
+}
+
 TEST_P(Corrections, show_the_corrected_coefficient_with_four_decimals) {
   auto w = Calculator();
   Compute(*w, GetParam().u, GetParam().sample, GetParam().r);
@@ -56,6 +67,7 @@ struct Check {
   const char *name, *u, *sample, *r;
   int message;  // index into kMessages
   const char* focus;
+  bool pasted = false;  // pasted into the fields, past their key filters
 };
 const Check kChecks[] = {
     {"all_empty_names_the_first", "", "", "", 0, "RxxFld"},
@@ -67,13 +79,17 @@ const Check kChecks[] = {
     {"zero_obtained", "13", "0", ".44", 4, "RyyFld"},
     {"coefficient_above_one", "13", "9", "1.0001", 5, "RxyFld"},
     {"coefficient_below_minus_one", "13", "9", "-1.0001", 5, "RxyFld"},
+    {"pasted_letters_read_as_zero", "abc", "9", ".44", 3, "RxxFld", true},
+    {"pasted_blank_is_not_empty", " ", "9", ".44", 3, "RxxFld", true},
+    {"pasted_negative_deviation", "13", "-5", ".44", 4, "RyyFld", true},
+    {"pasted_comma_ends_the_number", "13", "9", "2,5", 5, "RxyFld", true},
 };
 
 class Checks : public ProgramTest, public ::testing::WithParamInterface<Check> {};
 
 TEST_P(Checks, report_one_message_and_put_the_focus_in_its_field) {
   auto w = Calculator();
-  Compute(*w, GetParam().u, GetParam().sample, GetParam().r);
+  Compute(*w, GetParam().u, GetParam().sample, GetParam().r, GetParam().pasted);
   EXPECT_EQ(ft::MessageBoxTexts(), std::vector<std::string>{kMessages[GetParam().message]});
   EXPECT_EQ(ft::FocusedControlName(), GetParam().focus);
   EXPECT_FALSE(ft::IsShown(*w->RdFld()) || ft::IsShown(*w->RdText()));
@@ -91,10 +107,13 @@ TEST_F(CalculatorWindow, a_failed_run_leaves_the_last_result_on_view) {
   EXPECT_EQ(w->RdFld()->Text(), ".5777");
 }
 
-// Keys typed into one field: the text it ends with and the beeps heard.
+// Keys typed into one field, then text an input method commits or a key chord: the text the
+// field ends with and the beeps heard.
 struct Keys {
   const char *name, *field, *keys, *text;
   int beeps;
+  const char* committed = nullptr;
+  const char* chord = nullptr;
 };
 const Keys kKeys[] = {
     {"digits_and_point", "RxxFld", "12.5", "12.5", 0},
@@ -110,6 +129,13 @@ const Keys kKeys[] = {
     {"limit_of_unrestricted", "RxxFld", "123456789", "12345678", 0},
     {"limit_of_obtained", "RyyFld", "..3456789", "..345678", 0},
     {"limit_of_coefficient", "RxyFld", "-.123456", "-.12345", 0},
+    {"dead_key_commit", "RxxFld", "1", "1", 1, "\xC3\xA9"},
+    {"commit_keeps_what_the_rule_lets_through", "RxyFld", "", "-4.4", 1, "-4\xC3\xA9.4"},
+    {"commit_of_minus_and_comma_in_obtained", "RyyFld", "", "31", 2, "3-,1"},
+    {"ctrl_alt_minus_in_unrestricted", "RxxFld", "1", "1", 1, nullptr, "Ctrl+Alt+-"},
+    {"ctrl_alt_comma", "RyyFld", "1", "1", 1, nullptr, "Ctrl+Alt+,"},
+    {"ctrl_alt_minus_in_coefficient", "RxyFld", "1", "1-", 0, nullptr, "Ctrl+Alt+-"},
+    {"ctrl_z_still_undoes", "RyyFld", "12", "", 0, nullptr, "Ctrl+Z"},
 };
 
 class KeyRule : public ProgramTest, public ::testing::WithParamInterface<Keys> {};
@@ -119,6 +145,8 @@ TEST_P(KeyRule, lets_number_keys_through_and_beeps_at_the_rest) {
   auto field = Field(*w, GetParam().field);
   field->SetFocus();
   ft::TypeText(*field, GetParam().keys);
+  if (GetParam().committed) ft::CommitText(*field, GetParam().committed);
+  if (GetParam().chord) ft::PressShortcut(*field, GetParam().chord);
   EXPECT_EQ(field->Text(), GetParam().text);
   EXPECT_EQ(ft::BeepCount(), GetParam().beeps);
   EXPECT_EQ(ft::FocusedControlName(), GetParam().field);
@@ -153,14 +181,22 @@ TEST_F(CalculatorWindow, clear_hides_the_result_empties_every_field_and_focuses_
   EXPECT_TRUE(ft::IsShown(*w->RdFld()));
 }
 
-TEST_F(CalculatorWindow, fields_are_named_for_assistive_technology_by_their_captions) {
+TEST_F(CalculatorWindow, controls_are_named_for_assistive_technology_by_what_they_show) {
   auto w = Calculator();
-  const std::pair<const char*, const char*> names[] = {
-      {"RxxFld", "Unrestricted Predictor Standard Deviation"},
-      {"RyyFld", "Obtained Predictor Standard Deviation"},
-      {"RxyFld", "Obtained Validity Coefficient"},
-      {"RdFld", "Corrected Validity Coefficient"}};
-  for (const auto& [field, name] : names) EXPECT_EQ(ft::AccessibleName(*Field(*w, field)), name);
+  const std::tuple<const char*, const char*, const char*> controls[] = {
+      {"ComputeCanvas", "Compute", "Button"},
+      {"HelpCanvas", "Help", "Button"},
+      {"ClearCanvas", "Clear", "Button"},
+      {"Canvas1", "About Mireldantholm", "Button"},
+      {"RxxFld", "Unrestricted Predictor Standard Deviation", "EditableText"},
+      {"RyyFld", "Obtained Predictor Standard Deviation", "EditableText"},
+      {"RxyFld", "Obtained Validity Coefficient", "EditableText"},
+      {"RdFld", "Corrected Validity Coefficient", "EditableText"}};
+  for (const auto& [control, name, role] : controls) {
+    const auto seen = ft::AccessibilityOf(*w->ControlNamed<fw::RectControl>(control));
+    EXPECT_EQ(seen.name, name);
+    EXPECT_EQ(seen.role, role) << control;
+  }
 }
 
 TEST_F(CalculatorWindow, closing_the_calculator_quits_with_status_zero) {

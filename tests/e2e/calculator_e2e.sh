@@ -1,15 +1,16 @@
 #!/usr/bin/env bash
 # The built program on a real X display (Xvfb, no window manager), driven by real X events
-# (xdotool) and read back through the X clipboard (xclip): a click hands off from the About
-# window, the worked example gives .5777, R = 0 brings a message box whose Return puts the focus
+# (xdotool) and read back through the X clipboard (xclip) and window properties (xprop): a click
+# hands off from the About window, the title bars read the windows' own titles with the program's
+# icon, the worked example gives .5777, R = 0 brings a message box whose Return puts the focus
 # back into RyyFld, and Ctrl+Q ends the program with status 0. Exits 77 (skipped) when a tool is
 # missing, unless CI=true.
 set -uo pipefail
 
 if [[ ${1:-} != --inside ]]; then
-  for tool in xvfb-run xauth xdotool xclip timeout; do
+  for tool in xvfb-run xauth xdotool xclip xprop timeout; do
     command -v "$tool" >/dev/null && continue
-    echo "the end-to-end test needs $tool (apt-get install xvfb xauth xdotool xclip)"
+    echo "the end-to-end test needs $tool (apt-get install xvfb xauth xdotool xclip x11-utils)"
     [[ ${CI:-} == true ]] && exit 1
     exit 77
   done
@@ -55,9 +56,15 @@ xdotool mousemove --window "$about" 225 150 click 1
 wait_for 3 window_of_width 560 >/dev/null || fail "no calculator window after a click"
 calc=$(window_of_width 560)
 window_of_width 450 && fail "the About window stayed on screen"
-[[ $(xdotool getwindowname "$calc") == Mireldantholm ]] ||
-  fail "calculator title '$(xdotool getwindowname "$calc")'"
 menu=$(($(xdotool getwindowgeometry --shell "$calc" | sed -n 's/^HEIGHT=//p') - 480))
+# The title bar as a window manager reads it, and the icon it shows there.
+title() { xprop -id "$1" _NET_WM_NAME | sed -n 's/^_NET_WM_NAME([A-Z0-9_]*) = "\(.*\)"$/\1/p'; }
+title_is() { [[ $(title "$1") == "$2" ]]; }
+expect_title() {
+  wait_for 2 title_is "$1" "$2" || fail "title bar reads '$(title "$1")', not '$2'"
+  [[ $(xprop -id "$1" _NET_WM_ICON) == *"Icon (48 x 48)"* ]] || fail "'$2' carries no icon"
+}
+expect_title "$calc" Mireldantholm
 
 click_at 127 210; type_keys 13
 click_at 278 210; type_keys 9
@@ -80,6 +87,12 @@ click_at 80 432
 echo marker | xclip -selection clipboard -i
 click_at 278 309; press ctrl+a ctrl+c
 wait_for 3 clipboard_is .4400 || fail "after R = 13 the result is '$(xclip -o -selection clipboard)'"
+
+click_at 280 432
+help=
+for _ in $(seq 60); do help=$(window_of_width 550) && break; sleep 0.05; done
+[[ -n $help ]] || fail "no help window after a click on Help"
+expect_title "$help" "Vontrelaxis Info"
 
 press ctrl+q
 wait_for 5 eval '! kill -0 $pid 2>/dev/null' || fail "Ctrl+Q did not end the program"

@@ -60,8 +60,10 @@ TEST_P(AboutHandOff, hides_the_about_window_and_shows_the_calculator_once) {
   EXPECT_FALSE(about->IsVisible());
   auto calculator = fw::ImplicitInstance<ControlWnd>();
   EXPECT_TRUE(calculator->IsVisible());
-  // The banner shows that same About window again.
-  ft::Click(*calculator->Canvas1(), 5, 5);
+  // A press on the credit line reaches no canvas; the banner shows that same About window again.
+  ft::ClickWindow(*calculator, 100, 75);
+  EXPECT_FALSE(about->IsVisible());
+  ft::ClickWindow(*calculator, 100, 40);
   EXPECT_TRUE(about->IsVisible());
   EXPECT_EQ(fw::ImplicitInstance<AboutWnd>(), about);
   EXPECT_EQ(fw::LiveWindows().size(), 2u);
@@ -72,8 +74,12 @@ NAMED_ROWS(About, AboutHandOff, kHandOffs);
 TEST_F(Windows, captions_are_drawn_navy_at_their_font_size) {
   auto w = Calculator();
   auto about = fw::ImplicitInstance<AboutWnd>();
-  EXPECT_EQ(ft::AccessibleName(*about->StaticText2()),
-            "Version 2.0  \xC2\xB7  Click or press any key to begin");
+  const auto notice = ft::AccessibilityOf(*about->StaticText2());
+  EXPECT_EQ(notice.name, "Version 2.0  \xC2\xB7  Click or press any key to begin");
+  EXPECT_EQ(notice.role, "StaticText");
+  const auto picture = ft::AccessibilityOf(*about->Canvas1());
+  EXPECT_EQ(picture.name, "Mireldantholm, Version 2.0, Validity coefficient correction");
+  EXPECT_EQ(picture.role, "Graphic");
   const std::tuple<const char*, std::shared_ptr<fw::Label>, int> captions[] = {
       {"12 px", w->StaticText1(), 101},
       {"10 px", w->StaticText4(), 277},
@@ -96,6 +102,12 @@ TEST_F(Windows, each_canvas_shows_its_own_picture) {
         << canvas;
   auto about = fw::ImplicitInstance<AboutWnd>();
   EXPECT_GT(ft::ShareShownOf(*about->Canvas1(), kPictures + "MireldantholmTitle2.png"), 0.9);
+  // The three buttons' faces line up: the same colour 20 px down, white below 40 px.
+  for (const char* button : {"ComputeCanvas", "HelpCanvas", "ClearCanvas"}) {
+    auto canvas = w->ControlNamed<fw::Canvas>(button);
+    EXPECT_EQ(ft::DrawnAt(*canvas, 10, 20), 0xD8E2F0u) << button;
+    if (button != std::string("ComputeCanvas")) EXPECT_EQ(ft::DrawnAt(*canvas, 10, 44), 0xFFFFFFu);
+  }
 }
 
 TEST_F(Windows, help_button_shows_one_help_window_whether_hidden_or_minimised) {
@@ -118,6 +130,20 @@ TEST_F(Windows, help_button_shows_one_help_window_whether_hidden_or_minimised) {
   EXPECT_EQ(fw::ImplicitInstance<helpWnd>()->EditField1()->Text().rfind("Mireldantholm\r", 0), 0u);
 }
 
+// The worked example's figures in the help text are those the calculator shows, to two places.
+TEST_F(Windows, help_text_gives_the_worked_example_as_the_calculator_computes_it) {
+  auto w = Calculator();
+  Compute(*w, "13", "9", ".44");
+  const std::string shown = w->RdFld()->Text();
+  ft::Click(*w->HelpCanvas(), 5, 5);
+  const std::string text = fw::ImplicitInstance<helpWnd>()->EditField1()->Text();
+  EXPECT_NE(
+      text.find("is .44. The standard deviation of the test scores is 9 in the sample but 13"),
+      std::string::npos);
+  EXPECT_NE(text.find("the validity coefficient is .58."), std::string::npos);
+  EXPECT_NE(text.find(shown + ", that is .58."), std::string::npos) << shown;
+}
+
 TEST_F(Windows, titles_are_the_windows_own) {
   auto w = Calculator();
   ft::Click(*w->HelpCanvas(), 5, 5);
@@ -136,6 +162,9 @@ TEST_F(Windows, menu_items_are_enabled_when_their_menu_opens_as_they_can_act) {
   ft::PressShortcut(*w->RxxFld(), "Ctrl+A");
   EXPECT_TRUE(ft::EnabledWhenMenuOpens(*w, "EditCopy"));
   EXPECT_TRUE(ft::EnabledWhenMenuOpens(*w, "EditCut"));
+  EXPECT_EQ(ft::OpenMenuRows(*w, "EditUndo"),
+            (std::vector<std::string>{"&Undo\tCtrl+Z", "(rule)", "Cu&t\tCtrl+X", "&Copy\tCtrl+C",
+                                      "&Paste\tCtrl+V", "Clear", "(rule)", "Select &All\tCtrl+A"}));
 }
 
 }  // namespace
