@@ -94,10 +94,10 @@ TEST_F(Windows, each_canvas_shows_its_own_picture) {
         {"HelpCanvas", "info.png"},
         {"ClearCanvas", "clear.png"},
         {"Canvas1", "MireldantholmTitle.png"}})
-    EXPECT_GT(ft::ShareShownOf(*w->ControlNamed<fw::Canvas>(canvas), kPictures + file), 0.9)
+    EXPECT_GT(ft::ShareShownOf(*w->ControlNamed<fw::Canvas>(canvas), kPictures + file), 0.95)
         << canvas;
   auto about = fw::ImplicitInstance<AboutWnd>();
-  EXPECT_GT(ft::ShareShownOf(*about->Canvas1(), kPictures + "MireldantholmTitle2.png"), 0.9);
+  EXPECT_GT(ft::ShareShownOf(*about->Canvas1(), kPictures + "MireldantholmTitle2.png"), 0.95);
   // The three buttons' faces line up: the same colour 20 px down, white below 40 px.
   for (const char* button : {"ComputeCanvas", "HelpCanvas", "ClearCanvas"}) {
     auto canvas = w->ControlNamed<fw::Canvas>(button);
