@@ -8,7 +8,6 @@
 namespace fw {
 
 namespace {
-bool hiDPI = false;
 }
 
 void Application::x_SetVersionData(std::int64_t major, std::int64_t minor, std::int64_t bug,
@@ -33,13 +32,6 @@ void Application::SetMenuBar(std::shared_ptr<fw::MenuBar> bar) {
   delete global;
   global = menuBar_ ? BuildMenuBar(*menuBar_) : nullptr;
 #endif
-}
-
-void Application::SetSupportsHiDPI(bool on) {
-  hiDPI = on;
-}
-bool Application::SupportsHiDPI() {
-  return hiDPI;
 }
 
 }  // namespace fw

@@ -35,10 +35,9 @@ class Application : public Object {
   void SetMenuBar(std::shared_ptr<fw::MenuBar> bar);
   std::shared_ptr<fw::MenuBar> MenuBar() const { return menuBar_; }
 
-  // High-resolution drawing; the toolkit always draws at the screen's resolution, so this only
-  // records the program's wish.
-  static void SetSupportsHiDPI(bool on);
-  static bool SupportsHiDPI();
+  // High-resolution drawing: the toolkit always draws at the screen's resolution, so there is
+  // nothing to switch.
+  static void SetSupportsHiDPI(bool) {}
 
  private:
   std::int64_t major_ = 0, minor_ = 0, bug_ = 0, nonRelease_ = 0, stageCode_ = 0, regionCode_ = 0;

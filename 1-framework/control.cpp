@@ -92,10 +92,6 @@ void RectControl::SetFocus() {
   peer_->widget->setFocus(Qt::OtherFocusReason);
 }
 
-bool RectControl::HasFocus() const {
-  return peer_->widget->hasFocus();
-}
-
 void RectControl::SetTabStop(bool stop) {
   tabStop_ = stop;
   ApplyFocusPolicy();

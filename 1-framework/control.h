@@ -52,7 +52,6 @@ class RectControl : public Control {
   bool Enabled() const;
   void SetEnabled(bool enabled);
   void SetFocus();
-  bool HasFocus() const;
   std::int64_t TabIndex() const { return tabIndex_; }
   void SetTabIndex(std::int64_t index) { tabIndex_ = index; }
   void SetTabStop(bool stop);

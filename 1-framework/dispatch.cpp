@@ -79,10 +79,6 @@ bool Dispatch(const std::function<void()>& handler) {
   }
 }
 
-bool Terminating() {
-  return terminating;
-}
-
 void ResetTerminatingForTesting() {
   terminating = false;
 }

@@ -31,7 +31,4 @@ constexpr int kUnhandledExceptionStatus = 70;
 // reporting it).
 bool Dispatch(const std::function<void()>& handler);
 
-// True while an unhandled exception is reported or the program is ending because of one.
-bool Terminating();
-
 }  // namespace fw

@@ -19,9 +19,4 @@ void PropertyHolder::SetProperty(const Property& property) {
   throw PropertyException(PropertyOwnerName() + " has no property " + property.name);
 }
 
-const PropertyValue* PropertyHolder::KeptProperty(std::string_view name) const {
-  auto found = kept_.find(name);
-  return found == kept_.end() ? nullptr : &found->second;
-}
-
 }  // namespace fw

@@ -80,31 +80,26 @@ class PropertyTable {
 };
 
 // Something a property block can be applied to. Properties that mean nothing on this platform
-// are accepted with their type checked and kept, so they can still be read back.
+// are accepted with their type checked, and change nothing.
 class PropertyHolder {
  public:
   virtual ~PropertyHolder() = default;
   void SetProperties(const PropertyBlock& block);
   virtual void SetProperty(const Property& property);
-  // A kept value, or nullptr when the property was never set.
-  const PropertyValue* KeptProperty(std::string_view name) const;
   virtual std::string PropertyOwnerName() const = 0;
 
  protected:
-  // Accepts `property` when it is one of `names` with a value of type V, and keeps it.
+  // Accepts `property` when it is one of `names`; a value not of type V is an error.
   template <class V>
   bool Keep(const Property& property, std::initializer_list<std::string_view> names) {
     for (auto name : names) {
       if (property.name == name) {
-        kept_[property.name] = Expect<V>(property, PropertyOwnerName());
+        Expect<V>(property, PropertyOwnerName());
         return true;
       }
     }
     return false;
   }
-
- private:
-  std::map<std::string, PropertyValue, std::less<>> kept_;
 };
 
 }  // namespace fw

@@ -15,7 +15,6 @@ namespace {
 
 std::optional<int> quitCode;
 bool running = false;  // RuntimeRun's event loop
-double frameworkVersion = 0.0;
 std::shared_ptr<Application> appObject;
 
 }  // namespace
@@ -58,13 +57,6 @@ int RuntimeExit() {
   appObject.reset();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   return quitCode.value_or(0);
-}
-
-void RuntimeDeclareFrameworkVersion(double version) {
-  frameworkVersion = version;
-}
-double DeclaredFrameworkVersion() {
-  return frameworkVersion;
 }
 
 void RuntimeInitExternalClasses() {}

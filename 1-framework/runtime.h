@@ -20,9 +20,9 @@ void Quit(int code = 0);
 // Closes and drops every window, then gives the exit status: what Quit was given, or 0.
 int RuntimeExit();
 
-// Records the framework version the program was written against.
-void RuntimeDeclareFrameworkVersion(double version);
-double DeclaredFrameworkVersion();
+// The framework version the program was written against: this framework has one version, so
+// there is nothing to check.
+inline void RuntimeDeclareFrameworkVersion(double) {}
 
 // The framework registers its own classes and plug-in controls when it is compiled; these
 // remain as the start-up steps the program runs, and do nothing more.

@@ -32,10 +32,6 @@ void Timer::SetRunMode(std::int64_t mode) {
   Restart();
 }
 
-bool Timer::IsCounting() const {
-  return clock_->timer.isActive();
-}
-
 void Timer::Restart() {
   clock_->timer.stop();
   if (runMode_ == 0) return;

@@ -19,7 +19,6 @@ class Timer : public Control {
   std::int64_t Period() const { return period_; }
   void SetRunMode(std::int64_t mode);
   std::int64_t RunMode() const { return runMode_; }
-  bool IsCounting() const;
 
   // What the timer does when its period is over.
   void Fire();
