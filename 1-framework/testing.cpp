@@ -213,6 +213,14 @@ std::vector<std::string> OpenMenuRows(Window& window, std::string_view itemName)
   });
 }
 
+void ChooseMenuItem(Window& window, std::string_view itemName) {
+  WithMenuOpen(window, itemName, [](QMenu* menu, QAction* action) {
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+    return 0;
+  });
+  ProcessEvents();
+}
+
 Ink InkOf(const RectControl& control) {
   const QImage image = Drawn(control);
   Ink ink;

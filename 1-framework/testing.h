@@ -62,6 +62,8 @@ bool EnabledWhenMenuOpens(Window& window, std::string_view itemName);
 // The rows of that menu, opened, as the style is asked to draw them: each row's text with its
 // shortcut after a tab, a separator as "(rule)" followed by any text it draws.
 std::vector<std::string> OpenMenuRows(Window& window, std::string_view itemName);
+// Opens that menu and clicks the item in it.
+void ChooseMenuItem(Window& window, std::string_view itemName);
 
 // The control as drawn: the columns holding ink (pixels unlike the top-left one) and the darkest.
 struct Ink {

@@ -28,6 +28,9 @@ void PrintTo(const Row& row, std::ostream* os) {
   INSTANTIATE_TEST_SUITE_P(Suite, Fixture, ::testing::ValuesIn(rows), \
                            [](const auto& info) { return std::string(info.param.name); })
 
+// How text reaches a field: typed through its key filter, or pasted past it.
+enum class Channel { Typed, CtrlV, EditPaste };
+
 class ProgramTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -43,17 +46,19 @@ class ProgramTest : public ::testing::Test {
     EXPECT_TRUE(ft::WaitUntil([] { return ft::FocusedControlName() == "RxxFld"; }));
     return w;
   }
-  // Types (or pastes) the three texts into the empty fields and presses Compute.
+  // Puts the three texts into the empty fields and presses Compute.
   static void Compute(ControlWnd& w, const char* u, const char* sample, const char* r,
-                      bool pasted = false) {
+                      Channel channel = Channel::Typed) {
     const std::pair<fw::TextField&, const char*> inputs[] = {
         {*w.RxxFld(), u}, {*w.RyyFld(), sample}, {*w.RxyFld(), r}};
     for (const auto& [field, text] : inputs) {
-      if (!pasted) {
+      if (channel == Channel::Typed) {
         ft::TypeText(field, text);
       } else if (*text) {
         ft::SetClipboardText(text);
-        ft::PressShortcut(field, "Ctrl+V");
+        field.SetFocus();
+        if (channel == Channel::CtrlV) ft::PressShortcut(field, "Ctrl+V");
+        else ft::ChooseMenuItem(w, "EditPaste");
       }
     }
     ft::Click(*w.ComputeCanvas(), 10, 10);

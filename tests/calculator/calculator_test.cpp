@@ -67,8 +67,9 @@ struct Check {
   const char *name, *u, *sample, *r;
   int message;  // index into kMessages
   const char* focus;
-  bool pasted = false;  // pasted into the fields, past their key filters
+  Channel channel = Channel::Typed;
 };
+constexpr auto kCtrlV = Channel::CtrlV, kEditPaste = Channel::EditPaste;
 const Check kChecks[] = {
     {"all_empty_names_the_first", "", "", "", 0, "RxxFld"},
     {"empty_before_any_range", ".", "", "", 1, "RyyFld"},
@@ -79,17 +80,19 @@ const Check kChecks[] = {
     {"zero_obtained", "13", "0", ".44", 4, "RyyFld"},
     {"coefficient_above_one", "13", "9", "1.0001", 5, "RxyFld"},
     {"coefficient_below_minus_one", "13", "9", "-1.0001", 5, "RxyFld"},
-    {"pasted_letters_read_as_zero", "abc", "9", ".44", 3, "RxxFld", true},
-    {"pasted_blank_is_not_empty", " ", "9", ".44", 3, "RxxFld", true},
-    {"pasted_negative_deviation", "13", "-5", ".44", 4, "RyyFld", true},
-    {"pasted_comma_ends_the_number", "13", "9", "2,5", 5, "RxyFld", true},
+    {"pasted_letters_read_as_zero", "abc", "9", ".44", 3, "RxxFld", kCtrlV},
+    {"pasted_blank_is_not_empty", " ", "9", ".44", 3, "RxxFld", kCtrlV},
+    {"pasted_negative_deviation", "13", "-5", ".44", 4, "RyyFld", kCtrlV},
+    {"pasted_comma_ends_the_number", "13", "9", "2,5", 5, "RxyFld", kCtrlV},
+    {"menu_pasted_exponent_ends_the_number", "13", "9", "2e-5", 5, "RxyFld", kEditPaste},
+    {"menu_pasted_minus_sign_is_no_number", "\xE2\x88\x92" "1", "9", ".44", 3, "RxxFld", kEditPaste},
 };
 
 class Checks : public ProgramTest, public ::testing::WithParamInterface<Check> {};
 
 TEST_P(Checks, report_one_message_and_put_the_focus_in_its_field) {
   auto w = Calculator();
-  Compute(*w, GetParam().u, GetParam().sample, GetParam().r, GetParam().pasted);
+  Compute(*w, GetParam().u, GetParam().sample, GetParam().r, GetParam().channel);
   EXPECT_EQ(ft::MessageBoxTexts(), std::vector<std::string>{kMessages[GetParam().message]});
   EXPECT_EQ(ft::FocusedControlName(), GetParam().focus);
   EXPECT_FALSE(ft::IsShown(*w->RdFld()) || ft::IsShown(*w->RdText()));
