@@ -221,6 +221,11 @@ void ChooseMenuItem(Window& window, std::string_view itemName) {
   ProcessEvents();
 }
 
+bool GrabOpenMenu(Window& window, std::string_view itemName, const std::string& pngPath) {
+  return WithMenuOpen(window, itemName,
+                      [&](QMenu* menu, QAction*) { return menu->grab().save(ToQt(pngPath), "PNG"); });
+}
+
 Ink InkOf(const RectControl& control) {
   const QImage image = Drawn(control);
   Ink ink;

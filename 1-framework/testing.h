@@ -76,5 +76,7 @@ std::uint32_t DrawnAt(const RectControl& control, int x, int y);
 // The share of the picture file's opaque pixels the control shows unchanged.
 double ShareShownOf(const RectControl& canvas, const std::string& pngPath);
 bool GrabWindow(Window& window, const std::string& pngPath);
+// The menu holding the item, opened and drawn into a PNG file.
+bool GrabOpenMenu(Window& window, std::string_view itemName, const std::string& pngPath);
 
 }  // namespace fw::testing

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Remakes docs/*.png: each window at 1x and 2x, after the worked example has been computed.
+# Remakes docs/*.png: each window and the Edit menu at 1x and 2x, after the worked example has been computed.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cmake --build --preset default --target screenshots >/dev/null

@@ -1,5 +1,5 @@
-// Draws the program's three windows into PNG files, after the worked example has been
-// computed: screenshots <folder> [suffix]. Run by tools/make-screenshots.sh at 1x and 2x.
+// Draws the program's three windows and the open Edit menu into PNG files, after the worked
+// example has been computed: screenshots <folder> [suffix]. Run by tools/make-screenshots.sh at 1x and 2x.
 
 #include <cstdio>
 #include <string>
@@ -33,6 +33,7 @@ int main(int argc, char** argv) {
   fw::testing::Click(*calculator->ComputeCanvas(), 60, 20);
   fw::testing::ProcessEvents();
   ok = fw::testing::GrabWindow(*calculator, path("calculator")) && ok;
+  ok = fw::testing::GrabOpenMenu(*calculator, "EditCopy", path("edit-menu")) && ok;
 
   fw::testing::Click(*calculator->HelpCanvas(), 60, 20);
   auto help = fw::ImplicitInstance<helpWnd>();
