@@ -76,10 +76,6 @@ void RectControl::SetVisible(bool visible) {
   peer_->widget->setVisible(visible);
 }
 
-bool RectControl::Enabled() const {
-  return peer_->widget->isEnabled();
-}
-
 void RectControl::SetEnabled(bool enabled) {
   peer_->widget->setEnabled(enabled);
 }

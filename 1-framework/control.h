@@ -49,7 +49,6 @@ class RectControl : public Control {
   // Whether the control is set to show (it shows when its window does).
   bool Visible() const;
   void SetVisible(bool visible);
-  bool Enabled() const;
   void SetEnabled(bool enabled);
   void SetFocus();
   std::int64_t TabIndex() const { return tabIndex_; }

@@ -49,9 +49,6 @@ void TextArea::SetHasBorder(bool on) {
   Edit(*this)->setFrameShape(on ? QFrame::StyledPanel : QFrame::NoFrame);
 }
 
-bool TextArea::ReadOnly() const {
-  return Edit(*this)->isReadOnly();
-}
 void TextArea::SetReadOnly(bool on) {
   Edit(*this)->setReadOnly(on);
 }
@@ -62,14 +59,6 @@ void TextArea::SetHasVerticalScrollbar(bool on) {
 
 void TextArea::SetHasHorizontalScrollbar(bool on) {
   Edit(*this)->setHorizontalScrollBarPolicy(on ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
-}
-
-bool TextArea::HasVerticalScrollbar() const {
-  return Edit(*this)->verticalScrollBarPolicy() != Qt::ScrollBarAlwaysOff;
-}
-
-bool TextArea::HasHorizontalScrollbar() const {
-  return Edit(*this)->horizontalScrollBarPolicy() != Qt::ScrollBarAlwaysOff;
 }
 
 void TextArea::SetProperty(const Property& p) {

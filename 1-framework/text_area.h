@@ -16,12 +16,9 @@ class TextArea : public TextEditControl {
   void SetText(const std::string& text) override;
   void SetTextAlignment(std::int64_t alignment) override;
   void SetHasBorder(bool on) override;
-  bool ReadOnly() const override;
   void SetReadOnly(bool on) override;
   void SetHasVerticalScrollbar(bool on);
   void SetHasHorizontalScrollbar(bool on);
-  bool HasVerticalScrollbar() const;
-  bool HasHorizontalScrollbar() const;
 
   void SetProperty(const Property& property) override;
 };

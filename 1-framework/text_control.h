@@ -27,7 +27,6 @@ class TextEditControl : public TextControl {
  public:
   void SetBackgroundColor(Color color);
   virtual void SetHasBorder(bool on) = 0;
-  virtual bool ReadOnly() const = 0;
   virtual void SetReadOnly(bool on) = 0;
 
   void SetProperty(const Property& property) override;

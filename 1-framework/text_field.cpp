@@ -132,10 +132,6 @@ void TextField::SetHasBorder(bool on) {
   Edit(*this)->setFrame(on);
 }
 
-bool TextField::ReadOnly() const {
-  return Edit(*this)->isReadOnly();
-}
-
 void TextField::SetReadOnly(bool on) {
   Edit(*this)->setReadOnly(on);
 }

@@ -17,7 +17,6 @@ class TextField : public TextEditControl {
   void SetText(const std::string& text) override;
   void SetTextAlignment(std::int64_t alignment) override;
   void SetHasBorder(bool on) override;
-  bool ReadOnly() const override;
   void SetReadOnly(bool on) override;
   // 0 means no limit.
   void SetMaximumCharactersAllowed(std::int64_t count);

@@ -256,10 +256,6 @@ bool Window::RaiseMouseDown(std::int64_t x, std::int64_t y) {
   return handler && (*handler)(*this, x, y);
 }
 
-std::string Window::Title() const {
-  return peer_->widget ? ToStd(peer_->widget->windowTitle()) : std::string();
-}
-
 std::string Window::PropertyOwnerName() const {
   return "window " + ClassNameOf(*this);
 }

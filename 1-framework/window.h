@@ -108,14 +108,6 @@ class Window : public Object, public PropertyHolder {
   bool RaiseKeyDown(const std::string& key);
   bool RaiseMouseDown(std::int64_t x, std::int64_t y);
 
-  std::string Title() const;
-  std::int64_t Width() const { return width_; }
-  std::int64_t Height() const { return height_; }
-  bool Resizeable() const { return resizeable_; }
-  bool HasCloseButton() const { return closeButton_; }
-  bool HasMinimizeButton() const { return minimizeButton_; }
-  bool HasMaximizeButton() const { return maximizeButton_; }
-
   void SetProperty(const Property& property) override;
   std::string PropertyOwnerName() const override;
 
