@@ -94,5 +94,10 @@ std::optional<int> QuitCodeForTesting();
 
 std::string ToStd(const QString& text);
 QString ToQt(std::string_view text);
+// Texts of several lines: the program separates lines by a carriage return, Qt by a line feed.
+std::string ToStdLines(QString text);
+QString ToQtLines(std::string_view text);
+// A control's TextAlignment (2 centred, 3 right, anything else left) as Qt's horizontal flag.
+Qt::Alignment HorizontalAlignment(std::int64_t alignment);
 
 }  // namespace fw

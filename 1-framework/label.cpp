@@ -37,24 +37,18 @@ Label::Label() {
 }
 
 std::string Label::Text() const {
-  QString text = Caption(*this)->text();
-  text.replace(QChar('\n'), QChar('\r'));
-  return ToStd(text);
+  return ToStdLines(Caption(*this)->text());
 }
 
 void Label::SetText(const std::string& text) {
-  QString shown = ToQt(text);
-  shown.replace(QChar('\r'), QChar('\n'));
+  const QString shown = ToQtLines(text);
   Caption(*this)->setText(shown);
   // A screen reader reads the caption as one line.
   Caption(*this)->setAccessibleName(QString(shown).replace(QChar('\n'), QChar(' ')));
 }
 
 void Label::SetTextAlignment(std::int64_t alignment) {
-  Qt::Alignment horizontal = alignment == 2   ? Qt::AlignHCenter
-                             : alignment == 3 ? Qt::AlignRight
-                                              : Qt::AlignLeft;
-  Caption(*this)->setAlignment(horizontal | Qt::AlignTop);
+  Caption(*this)->setAlignment(HorizontalAlignment(alignment) | Qt::AlignTop);
 }
 
 void Label::SetMultiline(bool on) {

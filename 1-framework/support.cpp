@@ -1,4 +1,4 @@
-// Small pieces the framework's parts share: text conversion, the nursery, key texts.
+// Small pieces the framework's parts share: text and alignment conversion, the nursery, key texts.
 
 #include <QKeyEvent>
 #include <QWidget>
@@ -13,6 +13,18 @@ std::string ToStd(const QString& text) {
 
 QString ToQt(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string ToStdLines(QString text) {
+  return ToStd(text.replace(QChar('\n'), QChar('\r')));
+}
+
+QString ToQtLines(std::string_view text) {
+  return ToQt(text).replace(QChar('\r'), QChar('\n'));
+}
+
+Qt::Alignment HorizontalAlignment(std::int64_t alignment) {
+  return alignment == 2 ? Qt::AlignHCenter : alignment == 3 ? Qt::AlignRight : Qt::AlignLeft;
 }
 
 QWidget* Nursery() {

@@ -26,22 +26,16 @@ TextArea::TextArea() {
 }
 
 std::string TextArea::Text() const {
-  QString text = Edit(*this)->toPlainText();
-  text.replace(QChar('\n'), QChar('\r'));
-  return ToStd(text);
+  return ToStdLines(Edit(*this)->toPlainText());
 }
 
 void TextArea::SetText(const std::string& text) {
-  QString shown = ToQt(text);
-  shown.replace(QChar('\r'), QChar('\n'));
-  Edit(*this)->setPlainText(shown);
+  Edit(*this)->setPlainText(ToQtLines(text));
 }
 
 void TextArea::SetTextAlignment(std::int64_t alignment) {
   QTextOption option = Edit(*this)->document()->defaultTextOption();
-  option.setAlignment(alignment == 2   ? Qt::AlignHCenter
-                      : alignment == 3 ? Qt::AlignRight
-                                       : Qt::AlignLeft);
+  option.setAlignment(HorizontalAlignment(alignment));
   Edit(*this)->document()->setDefaultTextOption(option);
 }
 

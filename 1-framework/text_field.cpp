@@ -11,17 +11,6 @@ namespace fw {
 
 namespace {
 
-Qt::Alignment AlignmentOf(std::int64_t alignment) {
-  switch (alignment) {
-    case 2:
-      return Qt::AlignHCenter | Qt::AlignVCenter;
-    case 3:
-      return Qt::AlignRight | Qt::AlignVCenter;
-    default:
-      return Qt::AlignLeft | Qt::AlignVCenter;
-  }
-}
-
 // Keys held with the primary modifier that stay the field's own editing, whatever text they carry.
 constexpr QKeySequence::StandardKey kEditingShortcuts[] = {
     QKeySequence::Copy,     QKeySequence::Cut,
@@ -125,7 +114,7 @@ void TextField::SetText(const std::string& text) {
 }
 
 void TextField::SetTextAlignment(std::int64_t alignment) {
-  Edit(*this)->setAlignment(AlignmentOf(alignment));
+  Edit(*this)->setAlignment(HorizontalAlignment(alignment) | Qt::AlignVCenter);
 }
 
 void TextField::SetHasBorder(bool on) {

@@ -87,7 +87,7 @@ TEST_P(AboutHandOff, hides_the_about_window_and_shows_the_calculator_once) {
 }
 NAMED_ROWS(About, AboutHandOff, kHandOffs);
 
-// Captions as drawn: navy ink, as wide as the font's pixel size makes their text.
+// Captions as drawn: navy ink, centred, as wide as the font's pixel size makes their text.
 TEST_F(Windows, captions_are_drawn_navy_at_their_font_size) {
   auto w = Calculator();
   auto about = fw::ImplicitInstance<AboutWnd>();
@@ -105,6 +105,7 @@ TEST_F(Windows, captions_are_drawn_navy_at_their_font_size) {
     const ft::Ink ink = ft::InkOf(*label);
     EXPECT_TRUE(Navy(ink.darkest)) << size << std::hex << ink.darkest;
     EXPECT_NEAR(ink.right - ink.left, width, width / 25) << size;
+    EXPECT_NEAR(ink.left, label->Width() - 1 - ink.right, 2) << size << " centred";
   }
 }
 
