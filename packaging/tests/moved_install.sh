@@ -10,8 +10,22 @@ for tool in strace desktop-file-validate appstreamcli; do
 done
 
 work=$(mktemp -d)
-pid=
-trap 'kill $pid 2>/dev/null; rm -rf "$work"' EXIT
+tracer=
+# strace started on a program blocks the signals that would end it, and a killed strace only
+# detaches: end the traced program itself, then wait for both.
+finish() {
+  set +e
+  if [[ -n $tracer ]]; then
+    pkill -TERM -P "$tracer" 2>/dev/null
+    for _ in $(seq 50); do kill -0 "$tracer" 2>/dev/null || break; sleep 0.1; done
+    pkill -KILL -P "$tracer" 2>/dev/null
+    kill -KILL "$tracer" 2>/dev/null
+    wait "$tracer" 2>/dev/null
+  fi
+  rm -rf "$work"
+}
+trap finish EXIT
+trap 'exit 130' INT TERM HUP
 "$cmake" --install "$build" --prefix "$work/installed" >/dev/null
 mkdir "$work/elsewhere"
 mv "$work/installed" "$work/elsewhere/tree"
@@ -26,7 +40,7 @@ appstreamcli validate --no-net --strict "$tree/share/metainfo/$id.metainfo.xml" 
 
 env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$work" \
   strace -f -qq -e trace=openat -o "$work/trace" "$tree/bin/mireldantholm" >"$work/out" 2>&1 &
-pid=$!
+tracer=$!
 opened() { grep -Eq "\"$tree(/bin/\.\.)?/share/$1\.png\", [^)]*\) = [0-9]+$" "$work/trace"; }
 pictures=(icons/hicolor/48x48/apps/$id mireldantholm/MireldantholmTitle2
   mireldantholm/MireldantholmTitle mireldantholm/compute mireldantholm/info mireldantholm/clear)
