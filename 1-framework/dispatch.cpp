@@ -79,8 +79,4 @@ bool Dispatch(const std::function<void()>& handler) {
   }
 }
 
-void ResetTerminatingForTesting() {
-  terminating = false;
-}
-
 }  // namespace fw

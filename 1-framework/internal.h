@@ -1,6 +1,6 @@
 #pragma once
-// The framework's inside: the toolkit peers of its windows and controls and the state its
-// testing seams reach. Nothing outside 1-framework/ includes this.
+// The framework's inside: the toolkit peers of its windows and controls. Nothing outside
+// 1-framework/ includes this.
 
 #include <QMainWindow>
 #include <QPixmap>
@@ -60,6 +60,9 @@ void ShowMessage(const std::string& text, MessageKind kind);
 // True while a message box of the program is open: input meant for the program's windows is
 // dropped then, so no handler runs nested inside another's message box.
 bool InModalSession();
+// Raises the open message boxes over a window just shown, which the window system may have put
+// above them.
+void KeepMessageBoxesAbove();
 
 // The key as the program's key handlers see it: Backspace "\b", Tab "\t", Return "\r", Escape
 // "\x1b", printable keys their text, other keys control codes no filter lets through. Nothing
@@ -79,18 +82,8 @@ bool RaiseWindowMouseDown(QWidget* widget, const QMouseEvent& press);
 // Closes every window without raising Close: the program is ending.
 void DropAllWindows();
 
-struct TestingState {
-  bool answerMessageBoxes = false;
-  std::vector<std::string> messageBoxTexts;
-  int beeps = 0;
-  std::string resourceFolder;
-};
-TestingState& Testing();
 // Ends the event loop with `code`, whatever an earlier Quit said: a failure outranks it.
 void EndWith(int code);
-void ResetRuntimeForTesting();
-void ResetTerminatingForTesting();
-std::optional<int> QuitCodeForTesting();
 
 std::string ToStd(const QString& text);
 QString ToQt(std::string_view text);

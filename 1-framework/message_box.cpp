@@ -2,6 +2,9 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
+#include <QWindow>
+#include <vector>
 
 #include "1-framework/internal.h"
 #include "1-framework/ui_thread.h"
@@ -9,27 +12,43 @@
 namespace fw {
 
 namespace {
-int modalDepth = 0;
+
+// The boxes open now, innermost last.
+std::vector<QPointer<QMessageBox>>& OpenBoxes() {
+  static std::vector<QPointer<QMessageBox>> boxes;
+  return boxes;
 }
 
+// The box belongs to the window active when it opened: transient for it, so the window system
+// keeps it above that window, and centred over it. Only the toolkit window is linked, not the
+// widget: the box must outlive its window should that close while the box is open.
+void BelongTo(QMessageBox& box, QWidget* owner) {
+  if (!owner || !owner->windowHandle()) return;
+  box.winId();
+  box.windowHandle()->setTransientParent(owner->windowHandle());
+}
+
+}  // namespace
+
 bool InModalSession() {
-  return modalDepth > 0;
+  return !OpenBoxes().empty();
+}
+
+void KeepMessageBoxesAbove() {
+  for (const auto& box : OpenBoxes())
+    if (box) box->raise();
+  if (!OpenBoxes().empty() && OpenBoxes().back()) OpenBoxes().back()->activateWindow();
 }
 
 void ShowMessage(const std::string& text, MessageKind kind) {
   RequireUIThread();
-  if (Testing().answerMessageBoxes) {
-    Testing().messageBoxTexts.push_back(text);
-    return;
-  }
-  // Without a parent: the box must outlive any window that closes while it is open.
   QMessageBox box(kind == MessageKind::Critical ? QMessageBox::Critical : QMessageBox::NoIcon,
                   QGuiApplication::applicationDisplayName(), ToQt(text), QMessageBox::Ok);
   box.setWindowModality(Qt::ApplicationModal);
-  ++modalDepth;
+  BelongTo(box, QApplication::activeWindow());
+  OpenBoxes().emplace_back(&box);
   box.exec();
-  --modalDepth;
-  Testing().messageBoxTexts.push_back(text);
+  OpenBoxes().pop_back();
 }
 
 void MsgBox(std::string_view text) {
@@ -38,7 +57,6 @@ void MsgBox(std::string_view text) {
 
 void Beep() {
   RequireUIThread();
-  ++Testing().beeps;
   QApplication::beep();
 }
 

@@ -18,7 +18,6 @@ namespace {
 // The bundle's resources, then share/<program>/ by the application's name and by the
 // executable's, so tools built beside the program find its pictures too.
 QStringList ResourceFolders() {
-  if (!Testing().resourceFolder.empty()) return {ToQt(Testing().resourceFolder)};
   const QString bin = QCoreApplication::applicationDirPath();
   QStringList folders = {bin + "/../Resources"};
   if (auto app = App(); app && !app->PackageInfo().empty())

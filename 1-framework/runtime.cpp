@@ -73,13 +73,4 @@ std::shared_ptr<Application> App() {
   return appObject;
 }
 
-std::optional<int> QuitCodeForTesting() {
-  return quitCode;
-}
-
-void ResetRuntimeForTesting() {
-  quitCode.reset();
-  ResetTerminatingForTesting();
-}
-
 }  // namespace fw

@@ -33,11 +33,6 @@ QWidget* Nursery() {
   return nursery;
 }
 
-TestingState& Testing() {
-  static TestingState state;
-  return state;
-}
-
 namespace {
 
 // Keys without a printable character, by the code the program's key handlers see.

@@ -1,11 +1,10 @@
 #pragma once
-// Seams for tests: answer message boxes, count beeps, send real key and mouse events, and read
+// Seams for tests: answer message boxes, hear beeps, send real key and mouse events, and read
 // back what the toolkit shows (focus, titles, accessible names, drawn pixels, opened menus).
 
 #include <chrono>
 #include <cstdint>
 #include <functional>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,15 +18,13 @@ namespace fw::testing {
 
 // The toolkit's application, on the offscreen platform unless QT_QPA_PLATFORM says otherwise.
 void InitForTests(int& argc, char** argv);
-// Drops every window, recorded message, beep, quit and unhandled exception.
+// Drops every window, recorded message and beep.
 void Reset();
-// While on, message boxes return at once and only record their text.
+// The text of every message box shown; while answering is on, Return dismisses each at once.
 void AnswerMessageBoxes(bool on);
 const std::vector<std::string>& MessageBoxTexts();
+// The beeps sent to the platform.
 int BeepCount();
-std::optional<int> QuitCode();
-// Pictures are read from this folder instead of the resources beside the executable.
-void SetResourceFolder(const std::string& folder);
 
 // Real key events as the keyboard sends them; "\b", "\t", "\r" are Backspace, Tab and Return.
 void TypeText(RectControl& control, std::string_view text);

@@ -144,9 +144,10 @@ void Window::Show() {
   } else {
     peer_->widget->show();
   }
-  // The headless platform of the tests cannot raise windows, and says so.
-  if (QGuiApplication::platformName() != "offscreen") peer_->widget->raise();
+  peer_->widget->raise();
   peer_->widget->activateWindow();
+  // Raised over a message box still open, this window would hide the box that blocks it.
+  KeepMessageBoxesAbove();
 }
 
 void Window::Hide() {

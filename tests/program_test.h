@@ -1,13 +1,16 @@
 #pragma once
-// The base of the program's tests: each starts with no window, no recorded message, beep or
-// quit, message boxes answered and the pictures read from the source tree.
+// The base of the program's tests: each starts with no window, no recorded message or beep,
+// and message boxes answered.
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cstdlib>
 #include <memory>
 #include <ostream>
 #include <string>
 
+#include "1-framework/runtime.h"
 #include "1-framework/testing.h"
 #include "3-windows/calculator/control_wnd.h"
 
@@ -28,6 +31,14 @@ void PrintTo(const Row& row, std::ostream* os) {
   INSTANTIATE_TEST_SUITE_P(Suite, Fixture, ::testing::ValuesIn(rows), \
                            [](const auto& info) { return std::string(info.param.name); })
 
+// Runs the event loop as the program does and exits with the status the program ends with, or
+// 99 when nothing ended it within three seconds: the statement of an EXPECT_EXIT.
+[[noreturn]] inline void RunToTheEnd() {
+  ft::Later(std::chrono::seconds(3), [] { fw::Quit(99); });
+  fw::RuntimeRun();
+  std::exit(fw::RuntimeExit());
+}
+
 // How text reaches a field: typed through its key filter, or pasted past it.
 enum class Channel { Typed, CtrlV, EditPaste };
 
@@ -36,7 +47,6 @@ class ProgramTest : public ::testing::Test {
   void SetUp() override {
     ft::Reset();
     ft::AnswerMessageBoxes(true);
-    ft::SetResourceFolder(kPictures);
   }
   void TearDown() override { ft::Reset(); }
 

@@ -79,7 +79,6 @@ TEST_F(Framework, a_delegate_whose_window_has_gone_raises_nil_object) {
 // A timer whose window has gone raises inside the event loop: the report names the exception
 // and the program ends with status 70.
 TEST(UnhandledException, is_reported_and_ends_the_program_with_status_70) {
-  GTEST_FLAG_SET(death_test_style, "threadsafe");
   EXPECT_EXIT(
       {
         ft::AnswerMessageBoxes(true);
@@ -89,19 +88,17 @@ TEST(UnhandledException, is_reported_and_ends_the_program_with_status_70) {
         timer->SetProperties({{"Period", 10}, {"RunMode", 1}});
         ft::Reset();
         about.reset();
-        ft::Later(std::chrono::seconds(3), [] { fw::Quit(99); });
-        fw::RuntimeRun();
-        std::exit(fw::RuntimeExit());
+        RunToTheEnd();
       },
       ::testing::ExitedWithCode(70), "unhandled exception: NilObjectException");
 }
 
+// The resources folder beside the test program's bin/, as in an application bundle.
 TEST_F(Framework, a_picture_is_read_until_found_then_kept) {
-  const auto folder =
-      std::filesystem::temp_directory_path() / ("pictures" + std::to_string(getpid()));
-  std::filesystem::create_directories(folder);
-  ft::SetResourceFolder(folder.string());
+  const std::filesystem::path folder = TEST_HOME "/Resources";
+  std::filesystem::remove_all(folder);
   EXPECT_EQ(x_clear(), nullptr);
+  std::filesystem::create_directories(folder);
   std::filesystem::copy_file(kPictures + "clear.png", folder / "clear.png");
   auto first = x_clear();
   std::filesystem::remove_all(folder);
@@ -111,7 +108,6 @@ TEST_F(Framework, a_picture_is_read_until_found_then_kept) {
 }
 
 TEST_F(Framework, pictures_are_found_in_the_share_folder_named_after_the_program) {
-  ft::SetResourceFolder("");
   NewAppInstance();
   auto title = x_MireldantholmTitle();
   ASSERT_NE(title, nullptr);

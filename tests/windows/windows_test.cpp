@@ -49,11 +49,19 @@ TEST_F(Windows, start_up_opens_the_about_window_alone_and_its_timer_hands_off_at
 // Closing the About window before it gives way leaves no window: the program ends, and the
 // calculator window is never built.
 TEST_F(Windows, closing_the_about_window_before_the_hand_off_ends_the_program) {
-  LateStartup();
-  auto about = fw::GetImplicitWindow("AboutWnd.AboutWnd");
-  ASSERT_TRUE(about);
-  ft::CloseByUser(*about);
-  EXPECT_EQ(ft::QuitCode(), 0);
+  auto closeAbout = [] {
+    LateStartup();
+    auto about = fw::GetImplicitWindow("AboutWnd.AboutWnd");
+    ASSERT_TRUE(about);
+    ft::CloseByUser(*about);
+  };
+  EXPECT_EXIT(
+      {
+        closeAbout();
+        RunToTheEnd();
+      },
+      ::testing::ExitedWithCode(0), "");
+  closeAbout();
   EXPECT_TRUE(fw::LiveWindows().empty());
   EXPECT_EQ(fw::GetImplicitWindow("ControlWnd.ControlWnd"), nullptr);
 }
