@@ -91,6 +91,8 @@ void InitForTests(int& argc, char** argv) {
   toolkitHandler = qInstallMessageHandler(QuietAboutRaising);
   RuntimeInit(argc, argv);
   QCoreApplication::instance()->installEventFilter(new MessageBoxWatch());
+  // A steady text cursor: what is drawn does not depend on when it is grabbed.
+  QApplication::setCursorFlashTime(0);
 }
 
 void Reset() {
