@@ -11,7 +11,9 @@
 #include <QMetaEnum>
 #include <QStyleOptionMenuItem>
 #include <QTest>
+#include <QScreen>
 #include <QTimer>
+#include <QWindow>
 
 #include "1-framework/control.h"
 #include "1-framework/internal.h"
@@ -178,6 +180,23 @@ void Later(std::chrono::milliseconds delay, std::function<void()> action) {
   QTimer::singleShot(delay, QCoreApplication::instance(), std::move(action));
 }
 
+Frame FrameOf(Window& window) {
+  QWindow* shown = PeerWindow(window)->windowHandle();
+  const QRect at = shown->frameGeometry();
+  std::string buttons;
+  for (const auto& [flag, name] : {std::pair{Qt::WindowCloseButtonHint, " close"},
+                                   {Qt::WindowMinimizeButtonHint, " minimise"},
+                                   {Qt::WindowMaximizeButtonHint, " maximise"}})
+    if (shown->flags() & flag) buttons += name;
+  return {at.x(), at.y(), at.width(), at.height(), buttons.empty() ? "" : buttons.substr(1),
+          shown->minimumSize() != shown->maximumSize()};
+}
+
+Frame ScreenArea() {
+  const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+  return {area.x(), area.y(), area.width(), area.height(), "", false};
+}
+
 bool IsShown(const RectControl& control) {
   return WidgetOf(control)->isVisible();
 }
@@ -238,6 +257,14 @@ std::vector<std::string> OpenMenuRows(Window& window, std::string_view itemName)
     }
     return rows;
   });
+}
+
+std::string CloseOpenMenu() {
+  ProcessEvents();
+  auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+  if (!menu) return "";
+  menu->hide();
+  return ToStd(menu->title());
 }
 
 void ChooseMenuItem(Window& window, std::string_view itemName) {

@@ -46,6 +46,17 @@ bool WaitUntil(const std::function<bool()>& condition,
                std::chrono::milliseconds timeout = std::chrono::milliseconds(5000));
 void Later(std::chrono::milliseconds delay, std::function<void()> action);
 
+// The window as the window system is asked to show it: where, how large, which title-bar
+// buttons ("close", "minimise", "maximise", space-separated) and whether the user can resize it.
+struct Frame {
+  int x = 0, y = 0, width = 0, height = 0;
+  std::string buttons;
+  bool resizable = false;
+};
+Frame FrameOf(Window& window);
+// The screen's area for windows.
+Frame ScreenArea();
+
 bool IsShown(const RectControl& control);
 std::string FocusedControlName();
 // What assistive technology is told of the control: its name, and its role as the toolkit
@@ -59,6 +70,8 @@ bool EnabledWhenMenuOpens(Window& window, std::string_view itemName);
 // The rows of that menu, opened, as the style is asked to draw them: each row's text with its
 // shortcut after a tab, a separator as "(rule)" followed by any text it draws.
 std::vector<std::string> OpenMenuRows(Window& window, std::string_view itemName);
+// The title of the menu open now ("" when none), which it then closes.
+std::string CloseOpenMenu();
 // Opens that menu and clicks the item in it.
 void ChooseMenuItem(Window& window, std::string_view itemName);
 

@@ -44,6 +44,34 @@ TEST_F(Windows, start_up_opens_the_about_window_alone_and_its_timer_hands_off_at
   EXPECT_TRUE(calculator->IsVisible());
   EXPECT_EQ(fw::LiveWindows().size(), 2u);
   EXPECT_EQ(calculator->MenuBar(), fw::App()->MenuBar());
+  // Once only: shown again afterwards, the About window stays.
+  ft::ClickWindow(*calculator, 100, 40);
+  EXPECT_FALSE(ft::WaitUntil([&] { return !about->IsVisible(); }, std::chrono::milliseconds(4500)));
+}
+
+// Where each window opens, and the title-bar buttons and sizing the window system is told of.
+TEST_F(Windows, open_centred_or_over_the_calculator_with_their_own_title_bars) {
+  auto calculator = Calculator();
+  ft::Click(*calculator->HelpCanvas(), 5, 5);
+  auto help = fw::ImplicitInstance<helpWnd>();
+  ft::ClickWindow(*calculator, 100, 40);
+  auto about = fw::ImplicitInstance<AboutWnd>();
+  const ft::Frame screen = ft::ScreenArea(), calc = ft::FrameOf(*calculator);
+  const auto centre = [&](const ft::Frame& f) {
+    return std::pair{screen.x + (screen.width - f.width) / 2, screen.y + (screen.height - f.height) / 2};
+  };
+  const ft::Frame frames[] = {ft::FrameOf(*about), calc, ft::FrameOf(*help)};
+  const std::tuple<const char*, std::pair<int, int>, const char*, bool> expected[] = {
+      {"About", centre(frames[0]), "close minimise maximise", true},
+      {"calculator", centre(calc), "close minimise", false},
+      {"help", {calc.x + 24, calc.y + 24}, "close minimise", false}};
+  for (std::size_t i = 0; i < std::size(expected); ++i) {
+    const auto& [name, at, buttons, resizable] = expected[i];
+    EXPECT_NEAR(frames[i].x, at.first, 3) << name;  // the toolkit may centre the frame or the content
+    EXPECT_NEAR(frames[i].y, at.second, 3) << name;
+    EXPECT_EQ(frames[i].buttons, buttons) << name;
+    EXPECT_EQ(frames[i].resizable, resizable) << name;
+  }
 }
 
 // Closing the About window before it gives way leaves no window: the program ends, and the
@@ -181,6 +209,9 @@ TEST_F(Windows, menu_items_are_enabled_when_their_menu_opens_as_they_can_act) {
   ft::PressShortcut(*w->RxxFld(), "Ctrl+A");
   EXPECT_TRUE(ft::EnabledWhenMenuOpens(*w, "EditCopy"));
   EXPECT_TRUE(ft::EnabledWhenMenuOpens(*w, "EditCut"));
+  EXPECT_EQ(ft::OpenMenuRows(*w, "FileQuit"), std::vector<std::string>{"Quit\tCtrl+Q"});
+  ft::PressShortcut(*w->RxxFld(), "Alt+E");
+  EXPECT_EQ(ft::CloseOpenMenu(), "&Edit");
   EXPECT_EQ(ft::OpenMenuRows(*w, "EditUndo"),
             (std::vector<std::string>{"&Undo\tCtrl+Z", "(rule)", "Cu&t\tCtrl+X", "&Copy\tCtrl+C",
                                       "&Paste\tCtrl+V", "Clear", "(rule)", "Select &All\tCtrl+A"}));
