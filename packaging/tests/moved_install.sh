@@ -37,6 +37,17 @@ fail() { echo "FAIL: $*"; status=1; }
 out=$(desktop-file-validate "$tree/share/applications/$id.desktop" 2>&1) && [[ -z $out ]] ||
   fail "desktop entry: $out"
 appstreamcli validate --no-net --strict "$tree/share/metainfo/$id.metainfo.xml" || fail "metainfo"
+# The entry starts and shows what the tree holds, and the metainfo launches that entry.
+entry() { sed -n "s/^$1=//p" "$tree/share/applications/$id.desktop"; }
+for key in Exec TryExec; do
+  program=$(entry $key)
+  [[ -x $tree/bin/${program%% *} ]] || fail "the entry's $key names '$program', not a program in bin/"
+done
+compgen -G "$tree/share/icons/hicolor/*/apps/$(entry Icon).png" >/dev/null ||
+  fail "the entry's Icon names '$(entry Icon)', which no hicolor PNG has"
+launches=$(sed -n 's:.*<launchable type="desktop-id">\(.*\)</launchable>.*:\1:p' \
+  "$tree/share/metainfo/$id.metainfo.xml")
+[[ -f $tree/share/applications/$launches ]] || fail "the metainfo launches '$launches', not installed"
 
 env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$work" \
   strace -f -qq -e trace=openat -o "$work/trace" "$tree/bin/mireldantholm" >"$work/out" 2>&1 &
