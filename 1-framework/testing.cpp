@@ -197,6 +197,10 @@ Frame ScreenArea() {
   return {area.x(), area.y(), area.width(), area.height(), "", false};
 }
 
+std::string DesktopEntryName() {
+  return ToStd(QGuiApplication::desktopFileName());
+}
+
 bool IsShown(const RectControl& control) {
   return WidgetOf(control)->isVisible();
 }

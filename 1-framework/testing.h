@@ -57,6 +57,9 @@ Frame FrameOf(Window& window);
 // The screen's area for windows.
 Frame ScreenArea();
 
+// The desktop entry the program's windows name (Wayland's app id).
+std::string DesktopEntryName();
+
 bool IsShown(const RectControl& control);
 std::string FocusedControlName();
 // What assistive technology is told of the control: its name, and its role as the toolkit

@@ -107,6 +107,12 @@ TEST_F(Framework, a_picture_is_read_until_found_then_kept) {
   EXPECT_EQ(first->Width(), 120);
 }
 
+TEST(DesktopIdentity, names_the_desktop_entry_that_is_shipped) {
+  const std::string entry = ft::DesktopEntryName();
+  EXPECT_FALSE(entry.empty());
+  EXPECT_TRUE(std::filesystem::exists(SOURCE_DIR "/packaging/" + entry + ".desktop")) << entry;
+}
+
 TEST_F(Framework, pictures_are_found_in_the_share_folder_named_after_the_program) {
   NewAppInstance();
   auto title = x_MireldantholmTitle();
