@@ -188,13 +188,15 @@ Frame FrameOf(Window& window) {
                                    {Qt::WindowMinimizeButtonHint, " minimise"},
                                    {Qt::WindowMaximizeButtonHint, " maximise"}})
     if (shown->flags() & flag) buttons += name;
-  return {at.x(), at.y(), at.width(), at.height(), buttons.empty() ? "" : buttons.substr(1),
+  return {at.x(),          at.y(),
+          at.width(),      at.height(),
+          ToStd(shown->title()), buttons.empty() ? "" : buttons.substr(1),
           shown->minimumSize() != shown->maximumSize()};
 }
 
 Frame ScreenArea() {
   const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
-  return {area.x(), area.y(), area.width(), area.height(), "", false};
+  return {area.x(), area.y(), area.width(), area.height()};
 }
 
 std::string DesktopEntryName() {

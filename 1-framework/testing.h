@@ -46,11 +46,12 @@ bool WaitUntil(const std::function<bool()>& condition,
                std::chrono::milliseconds timeout = std::chrono::milliseconds(5000));
 void Later(std::chrono::milliseconds delay, std::function<void()> action);
 
-// The window as the window system is asked to show it: where, how large, which title-bar
-// buttons ("close", "minimise", "maximise", space-separated) and whether the user can resize it.
+// The window as the window system is asked to show it: where, how large, its own title, which
+// title-bar buttons ("close", "minimise", "maximise", space-separated) and whether the user can
+// resize it.
 struct Frame {
   int x = 0, y = 0, width = 0, height = 0;
-  std::string buttons;
+  std::string title, buttons;
   bool resizable = false;
 };
 Frame FrameOf(Window& window);

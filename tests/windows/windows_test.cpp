@@ -61,12 +61,13 @@ TEST_F(Windows, open_centred_or_over_the_calculator_with_their_own_title_bars) {
     return std::pair{screen.x + (screen.width - f.width) / 2, screen.y + (screen.height - f.height) / 2};
   };
   const ft::Frame frames[] = {ft::FrameOf(*about), calc, ft::FrameOf(*help)};
-  const std::tuple<const char*, std::pair<int, int>, const char*, bool> expected[] = {
-      {"About", centre(frames[0]), "close minimise maximise", true},
-      {"calculator", centre(calc), "close minimise", false},
-      {"help", {calc.x + 24, calc.y + 24}, "close minimise", false}};
+  const std::tuple<const char*, std::pair<int, int>, const char*, const char*, bool> expected[] = {
+      {"About", centre(frames[0]), "", "close minimise maximise", true},
+      {"calculator", centre(calc), "Mireldantholm", "close minimise", false},
+      {"help", {calc.x + 24, calc.y + 24}, "Vontrelaxis Info", "close minimise", false}};
   for (std::size_t i = 0; i < std::size(expected); ++i) {
-    const auto& [name, at, buttons, resizable] = expected[i];
+    const auto& [name, at, title, buttons, resizable] = expected[i];
+    EXPECT_EQ(frames[i].title, title) << name;
     EXPECT_NEAR(frames[i].x, at.first, 3) << name;  // the toolkit may centre the frame or the content
     EXPECT_NEAR(frames[i].y, at.second, 3) << name;
     EXPECT_EQ(frames[i].buttons, buttons) << name;
