@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "1-framework/dispatch.h"
 #include "1-framework/runtime.h"
 #include "1-framework/text.h"
 #include "1-framework/timer.h"
@@ -74,6 +75,21 @@ TEST_F(Framework, a_delegate_whose_window_has_gone_raises_nil_object) {
   about.reset();
   fw::Timer timer;
   EXPECT_THROW(delegate(timer), fw::NilObjectException);
+}
+
+// The start-up runs through the installed helper, which hands back what it raised.
+TEST(ExceptionHelper, runs_the_start_up_and_hands_back_what_it_raised) {
+  static int calls;
+  fw::RuntimeSetExceptionHelper([](fw::ExceptionRoutine routine, void* argument) {
+    ++calls;
+    return fw::CallFunctionWithExceptionHandling(routine, argument);
+  });
+  const auto raised = fw::CallUnderExceptionHandling([] { throw fw::NilObjectException("gone"); });
+  EXPECT_EQ(fw::CallUnderExceptionHandling([] {}), nullptr);
+  fw::RuntimeSetExceptionHelper(nullptr);
+  EXPECT_EQ(calls, 2);
+  ASSERT_TRUE(raised);
+  EXPECT_THROW(std::rethrow_exception(raised), fw::NilObjectException);
 }
 
 // A timer whose window has gone raises inside the event loop: the report names the exception
