@@ -60,6 +60,7 @@ QImage Drawn(const RectControl& control) {
 struct Heard {
   bool answerMessageBoxes = false;
   std::vector<std::string> messageBoxTexts;
+  int criticalBoxes = 0;
   int beeps = 0;
 };
 Heard heard;
@@ -71,6 +72,7 @@ struct MessageBoxWatch : QObject {
     auto* box = qobject_cast<QMessageBox*>(watched);
     if (box && event->type() == QEvent::Show) {
       heard.messageBoxTexts.push_back(ToStd(box->text()));
+      heard.criticalBoxes += box->icon() == QMessageBox::Critical;
       if (heard.answerMessageBoxes)
         QMetaObject::invokeMethod(
             box, [box] { QTest::keyClick(box, Qt::Key_Return); }, Qt::QueuedConnection);
@@ -101,6 +103,7 @@ void Reset() {
   DropAllWindows();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   heard.messageBoxTexts.clear();
+  heard.criticalBoxes = 0;
   heard.beeps = 0;
 }
 
@@ -109,6 +112,9 @@ void AnswerMessageBoxes(bool on) {
 }
 const std::vector<std::string>& MessageBoxTexts() {
   return heard.messageBoxTexts;
+}
+int CriticalMessageBoxCount() {
+  return heard.criticalBoxes;
 }
 int BeepCount() {
   return heard.beeps;

@@ -23,6 +23,8 @@ void Reset();
 // The text of every message box shown; while answering is on, Return dismisses each at once.
 void AnswerMessageBoxes(bool on);
 const std::vector<std::string>& MessageBoxTexts();
+// How many of them showed the error icon.
+int CriticalMessageBoxCount();
 // The beeps sent to the platform.
 int BeepCount();
 

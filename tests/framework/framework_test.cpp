@@ -3,7 +3,10 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <cstdio>
 #include <filesystem>
+
+#include <gmock/gmock.h>
 
 #include "1-framework/dispatch.h"
 #include "1-framework/runtime.h"
@@ -92,9 +95,11 @@ TEST(ExceptionHelper, runs_the_start_up_and_hands_back_what_it_raised) {
   EXPECT_THROW(std::rethrow_exception(raised), fw::NilObjectException);
 }
 
-// A timer whose window has gone raises inside the event loop: the report names the exception
-// and the program ends with status 70.
-TEST(UnhandledException, is_reported_and_ends_the_program_with_status_70) {
+// A timer whose window has gone raises inside the event loop: the report names the exception on
+// stderr and in an error box, and the program ends with status 70. Ending, it runs no further
+// handler and shows no second box.
+TEST(UnhandledException, is_reported_once_and_ends_the_program_with_status_70) {
+  using namespace ::testing;
   EXPECT_EXIT(
       {
         ft::AnswerMessageBoxes(true);
@@ -104,9 +109,20 @@ TEST(UnhandledException, is_reported_and_ends_the_program_with_status_70) {
         timer->SetProperties({{"Period", 10}, {"RunMode", 1}});
         ft::Reset();
         about.reset();
-        RunToTheEnd();
+        ft::Later(std::chrono::seconds(3), [] { fw::Quit(99); });
+        fw::RuntimeRun();
+        fw::Dispatch([] { std::fputs("a handler ran\n", stderr); });
+        fw::Dispatch([] { throw fw::NilObjectException("again"); });
+        for (const auto& text : ft::MessageBoxTexts()) std::fprintf(stderr, "box: %s\n", text.c_str());
+        std::fprintf(stderr, "boxes: %zu, critical: %d\n", ft::MessageBoxTexts().size(),
+                     ft::CriticalMessageBoxCount());
+        std::exit(fw::RuntimeExit());
       },
-      ::testing::ExitedWithCode(70), "unhandled exception: NilObjectException");
+      ExitedWithCode(70),
+      AllOf(HasSubstr("unhandled exception: NilObjectException: "),
+            HasSubstr("box: The program met an error it cannot recover from and will end.\n\n"
+                      "NilObjectException: "),
+            HasSubstr("boxes: 1, critical: 1\n"), Not(HasSubstr("a handler ran"))));
 }
 
 // The resources folder beside the test program's bin/, as in an application bundle.
