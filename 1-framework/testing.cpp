@@ -7,6 +7,7 @@
 #include <QInputMethodEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QAbstractButton>
 #include <QMessageBox>
 #include <QMetaEnum>
 #include <QStyleOptionMenuItem>
@@ -59,8 +60,7 @@ QImage Drawn(const RectControl& control) {
 
 struct Heard {
   bool answerMessageBoxes = false;
-  std::vector<std::string> messageBoxTexts;
-  int criticalBoxes = 0;
+  std::vector<std::string> messageBoxTexts, messageBoxFaces;
   int beeps = 0;
 };
 Heard heard;
@@ -72,7 +72,10 @@ struct MessageBoxWatch : QObject {
     auto* box = qobject_cast<QMessageBox*>(watched);
     if (box && event->type() == QEvent::Show) {
       heard.messageBoxTexts.push_back(ToStd(box->text()));
-      heard.criticalBoxes += box->icon() == QMessageBox::Critical;
+      static const char* const icons[] = {"none", "information", "warning", "critical", "question"};
+      std::string face = icons[box->icon()] + std::string(":");
+      for (QAbstractButton* button : box->buttons()) face += " " + ToStd(button->text());
+      heard.messageBoxFaces.push_back(face);
       if (heard.answerMessageBoxes)
         QMetaObject::invokeMethod(
             box, [box] { QTest::keyClick(box, Qt::Key_Return); }, Qt::QueuedConnection);
@@ -103,7 +106,7 @@ void Reset() {
   DropAllWindows();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   heard.messageBoxTexts.clear();
-  heard.criticalBoxes = 0;
+  heard.messageBoxFaces.clear();
   heard.beeps = 0;
 }
 
@@ -113,8 +116,8 @@ void AnswerMessageBoxes(bool on) {
 const std::vector<std::string>& MessageBoxTexts() {
   return heard.messageBoxTexts;
 }
-int CriticalMessageBoxCount() {
-  return heard.criticalBoxes;
+const std::vector<std::string>& MessageBoxFaces() {
+  return heard.messageBoxFaces;
 }
 int BeepCount() {
   return heard.beeps;

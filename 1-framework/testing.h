@@ -23,8 +23,9 @@ void Reset();
 // The text of every message box shown; while answering is on, Return dismisses each at once.
 void AnswerMessageBoxes(bool on);
 const std::vector<std::string>& MessageBoxTexts();
-// How many of them showed the error icon.
-int CriticalMessageBoxCount();
+// How each looked: its icon ("none", "information", "warning", "critical" or "question") and
+// its buttons' captions, e.g. "critical: OK".
+const std::vector<std::string>& MessageBoxFaces();
 // The beeps sent to the platform.
 int BeepCount();
 

@@ -94,6 +94,7 @@ TEST_P(Checks, report_one_message_and_put_the_focus_in_its_field) {
   auto w = Calculator();
   Compute(*w, GetParam().u, GetParam().sample, GetParam().r, GetParam().channel);
   EXPECT_EQ(ft::MessageBoxTexts(), std::vector<std::string>{kMessages[GetParam().message]});
+  EXPECT_EQ(ft::MessageBoxFaces(), std::vector<std::string>{"none: OK"});
   // The dismissed box hands the keyboard back to the window as the event loop runs.
   EXPECT_TRUE(ft::WaitUntil([] { return ft::FocusedControlName() == GetParam().focus; }))
       << "the focus is in '" << ft::FocusedControlName() << "'";
