@@ -177,8 +177,9 @@ TEST_F(Windows, help_button_shows_one_help_window_whether_hidden_or_minimised) {
   ft::Click(*w->HelpCanvas(), 5, 5);
   EXPECT_FALSE(ft::IsMinimised(*help));
   EXPECT_EQ(fw::ImplicitInstance<helpWnd>(), help);
-  // Closed, it comes back new, with the stored text.
-  help->EditField1()->SetText("typed");
+  // The text takes typing; closed, the window comes back new, with the stored text.
+  ft::TypeText(*help->EditField1(), "typed");
+  EXPECT_NE(help->EditField1()->Text().find("typed"), std::string::npos);
   ft::CloseByUser(*help);
   EXPECT_EQ(fw::GetImplicitWindow("helpWnd.helpWnd"), nullptr);
   ft::Click(*w->HelpCanvas(), 5, 5);
