@@ -1,6 +1,7 @@
 // The About and help windows, the menu bar as opened, and the calculator window as drawn.
 
 #include <chrono>
+#include <map>
 
 #include "1-framework/application.h"
 #include "3-windows/about/about_wnd.h"
@@ -186,18 +187,40 @@ TEST_F(Windows, help_button_shows_one_help_window_whether_hidden_or_minimised) {
   EXPECT_EQ(fw::ImplicitInstance<helpWnd>()->EditField1()->Text().rfind("Mireldantholm\r", 0), 0u);
 }
 
-// The worked example's figures in the help text are those the calculator shows, to two places.
-TEST_F(Windows, help_text_gives_the_worked_example_as_the_calculator_computes_it) {
+// The help text keeps its outline: 26 paragraphs, the empty ones in place, the heading, the
+// references' heading and a rule of 75 en dashes. The worked example's figures are those the
+// calculator shows, the rules those it applies, and the references as published.
+TEST_F(Windows, help_text_keeps_its_outline_and_states_what_the_calculator_does) {
   auto w = Calculator();
   Compute(*w, "13", "9", ".44");
   const std::string shown = w->RdFld()->Text();
   ft::Click(*w->HelpCanvas(), 5, 5);
   const std::string text = fw::ImplicitInstance<helpWnd>()->EditField1()->Text();
-  EXPECT_NE(
-      text.find("is .44. The standard deviation of the test scores is 9 in the sample but 13"),
-      std::string::npos);
-  EXPECT_NE(text.find("the validity coefficient is .58."), std::string::npos);
-  EXPECT_NE(text.find(shown + ", that is .58."), std::string::npos) << shown;
+  std::vector<std::string> lines(1);
+  for (char c : text) {
+    if (c == '\r') lines.emplace_back();
+    else lines.back().push_back(c);
+  }
+  ASSERT_EQ(lines.size(), 26u);
+  std::string rule;
+  for (int i = 0; i < 75; ++i) rule += "\xE2\x80\x93";
+  for (const auto& [line, expected] : std::map<int, std::string>{
+           {1, "Mireldantholm"}, {2, ""},  {4, ""},  {6, ""},  {8, ""},  {10, ""},  {11, ""},
+           {12, "References"},   {14, ""}, {16, ""}, {18, ""}, {20, ""}, {21, rule}, {23, ""},
+           {25, ""}})
+    EXPECT_EQ(lines[line - 1], expected) << "line " << line;
+  for (const std::string& stated : std::vector<std::string>{
+           "is .44. The standard deviation of the test scores is 9 in the sample but 13",
+        "the validity coefficient is .58.", shown + ", that is .58.", "IQ scores are above 90,",
+        "Both standard deviations must be greater than zero, and the coefficient must lie "
+        "between -1 and +1.",
+        "This is Mireldantholm 2.0.", "(Thorndike, 1949)", "(see Sackett & Yang, 2000)",
+        "Thorndike, R. L. (1949). Personnel selection", "New York: Wiley.",
+        "Sackett, P. R., & Yang, H. (2000). Correction for range restriction",
+        "Journal of Applied Psychology, 85(1), 112-118.", "Linn, R. L. (1968).",
+        "Psychological Bulletin, 69(1), 69-73.", "Hunter, J. E., & Schmidt, F. L. (2004).",
+        "(2nd ed.). Thousand Oaks, CA: Sage."})
+    EXPECT_NE(text.find(stated), std::string::npos) << stated;
 }
 
 TEST_F(Windows, menu_items_are_enabled_when_their_menu_opens_as_they_can_act) {
