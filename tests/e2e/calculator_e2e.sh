@@ -39,9 +39,12 @@ wait_for() {
   done
 }
 windows() { xdotool search --onlyvisible --pid "$pid" 2>/dev/null | sort; }
+# Matched in a variable, not by `| grep -q`: xdotool writes line by line, and under pipefail the
+# SIGPIPE it gets when grep quits at WIDTH would fail the match.
 window_of_width() {
   for w in $(windows); do
-    xdotool getwindowgeometry --shell "$w" | grep -qx "WIDTH=$1" && { echo "$w"; return 0; }
+    [[ $'\n'$(xdotool getwindowgeometry --shell "$w")$'\n' == *$'\n'"WIDTH=$1"$'\n'* ]] &&
+      { echo "$w"; return 0; }
   done
   return 1
 }
@@ -49,6 +52,12 @@ press() { xdotool key --clearmodifiers "$@"; sleep 0.1; }
 type_keys() { xdotool type --delay 40 "$1"; sleep 0.1; }
 click_at() { xdotool mousemove --window "$calc" "$1" $(($2 + menu)) click 1; sleep 0.1; }
 clipboard_is() { [[ $(xclip -o -selection clipboard 2>/dev/null) == "$1" ]]; }
+# xclip's forked child claims the clipboard after the parent returns: wait until it holds it, or a
+# late claim would overwrite the program's copy.
+mark_clipboard() {
+  echo marker | xclip -selection clipboard -i
+  wait_for 3 clipboard_is marker || fail "the clipboard did not take the marker"
+}
 
 wait_for 10 window_of_width 450 >/dev/null || fail "the About window did not open"
 about=$(window_of_width 450)
@@ -70,7 +79,7 @@ click_at 127 210; type_keys 13
 click_at 278 210; type_keys 9
 click_at 433 210; type_keys .44
 click_at 80 432
-echo marker | xclip -selection clipboard -i
+mark_clipboard
 click_at 278 309; press ctrl+a ctrl+c
 wait_for 3 clipboard_is .5777 || fail "result '$(xclip -o -selection clipboard)', not .5777"
 
@@ -84,7 +93,7 @@ press Return
 wait_for 3 eval '! box >/dev/null' || fail "the message box did not close on Return"
 press ctrl+a; type_keys 13
 click_at 80 432
-echo marker | xclip -selection clipboard -i
+mark_clipboard
 click_at 278 309; press ctrl+a ctrl+c
 wait_for 3 clipboard_is .4400 || fail "after R = 13 the result is '$(xclip -o -selection clipboard)'"
 
