@@ -163,6 +163,9 @@ void ClickWindow(Window& window, int x, int y) {
 void CloseByUser(Window& window) {
   PeerWindow(window)->close();
 }
+void MoveByUser(Window& window, int x, int y) {
+  PeerWindow(window)->move(x, y);
+}
 void Minimise(Window& window) {
   PeerWindow(window)->showMinimized();
 }

@@ -41,6 +41,8 @@ void PressKeyInWindow(Window& window, std::string_view text);
 void Click(RectControl& control, int x, int y);
 void ClickWindow(Window& window, int x, int y);
 void CloseByUser(Window& window);
+// Where the user drags the window's frame.
+void MoveByUser(Window& window, int x, int y);
 void Minimise(Window& window);
 bool IsMinimised(Window& window);
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # A message box on a real X display (Xvfb, no window manager, so nothing but the program keeps
-# the box on top): the box a click on Compute opens with the fields empty is transient for the
-# calculator window and centred over it, and when the About window's timer then shows the
+# the box on top): the box a click on Compute opens with the fields empty bears the program's
+# name, is transient for the calculator window and centred over it, and when the About window's timer then shows the
 # calculator window again, the box stays above it.
 source "$(dirname "$0")/x_session.sh"
 
@@ -28,6 +28,8 @@ wait_for 3 box >/dev/null || fail "no message box for the empty fields"
 b=$(box)
 [[ $(xprop -id "$b" WM_TRANSIENT_FOR) == *"# $(printf '0x%x' "$calc")" ]] ||
   fail "the box is not transient for the calculator window: $(xprop -id "$b" WM_TRANSIENT_FOR)"
+[[ $(xprop -id "$b" _NET_WM_NAME) == *' = "Mireldantholm"' ]] ||
+  fail "the box's title bar reads $(xprop -id "$b" _NET_WM_NAME)"
 eval "$(geometry b "$b")"
 dx=$((bX + bWIDTH / 2 - cX - cWIDTH / 2)) dy=$((bY + bHEIGHT / 2 - cY - cHEIGHT / 2))
 ((dx * dx + dy * dy <= 60 * 60)) || fail "the box's centre is ($dx, $dy) from the calculator's"

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstdio>
 #include <filesystem>
+#include <limits>
 
 #include <gmock/gmock.h>
 
@@ -39,6 +40,10 @@ class Val : public ::testing::TestWithParam<Conversion> {};
 TEST_P(Val, reads_the_leading_number) {
   EXPECT_DOUBLE_EQ(fw::Val(GetParam().text), GetParam().value);
 }
+TEST(Text, Val_reads_a_number_too_long_for_a_double_as_the_largest) {
+  EXPECT_EQ(fw::Val(std::string(400, '9')), std::numeric_limits<double>::max());
+  EXPECT_EQ(fw::Val("-" + std::string(400, '9')), -std::numeric_limits<double>::max());
+}
 NAMED_ROWS(Text, Val, kVal);
 
 struct Formatting {
@@ -55,6 +60,7 @@ const Formatting kFormat[] = {
     {"zero", 0.0, ".0000"},
     {"tiny_negative_has_no_sign", -1e-5, ".0000"},
     {"large", 1234.5, "1234.5000"},
+    {"negative_infinity", -std::numeric_limits<double>::infinity(), "-INF"},
 };
 class Format : public ::testing::TestWithParam<Formatting> {};
 TEST_P(Format, writes_four_decimals_without_a_leading_zero) {

@@ -1,6 +1,7 @@
 // The About and help windows, the menu bar as opened, and the calculator window as drawn.
 
 #include <chrono>
+#include <functional>
 #include <map>
 
 #include "1-framework/application.h"
@@ -96,6 +97,28 @@ TEST_F(Windows, closing_the_about_window_before_the_hand_off_ends_the_program) {
   EXPECT_EQ(fw::GetImplicitWindow("ControlWnd.ControlWnd"), nullptr);
 }
 
+// The program as it starts, with a user who does `what` once its event loop runs: the status it
+// ends with, or 99 when nothing ended it within three seconds. The statement of an EXPECT_EXIT.
+[[noreturn]] void RunTheProgram(std::function<void()> what) {
+  ft::Later(std::chrono::milliseconds(0), std::move(what));
+  ft::Later(std::chrono::seconds(3), [] { fw::Quit(99); });
+  Main();
+  std::exit(fw::RuntimeExit());
+}
+
+// Ctrl+Q ends the program from the About and help windows too, not only from the calculator.
+TEST_F(Windows, ctrl_q_quits_from_every_window) {
+  EXPECT_EXIT(RunTheProgram([] {
+                ft::PressShortcut(*fw::ImplicitInstance<AboutWnd>()->StaticText2(), "Ctrl+Q");
+              }),
+              ::testing::ExitedWithCode(0), "");
+  EXPECT_EXIT(RunTheProgram([] {
+                ft::Click(*Calculator()->HelpCanvas(), 5, 5);
+                ft::PressShortcut(*fw::ImplicitInstance<helpWnd>()->EditField1(), "Ctrl+Q");
+              }),
+              ::testing::ExitedWithCode(0), "");
+}
+
 struct HandOff {
   const char* name;
   void (*input)(AboutWnd&);
@@ -171,9 +194,11 @@ TEST_F(Windows, help_button_shows_one_help_window_whether_hidden_or_minimised) {
   ft::Click(*w->HelpCanvas(), 5, 5);
   auto help = fw::ImplicitInstance<helpWnd>();
   ASSERT_TRUE(help->IsVisible());
+  ft::MoveByUser(*help, 30, 40);
   help->Hide();
   ft::Click(*w->HelpCanvas(), 5, 5);
   EXPECT_TRUE(help->IsVisible());
+  EXPECT_EQ(std::pair(ft::FrameOf(*help).x, ft::FrameOf(*help).y), std::pair(30, 40));
   ft::Minimise(*help);
   ft::Click(*w->HelpCanvas(), 5, 5);
   EXPECT_FALSE(ft::IsMinimised(*help));
