@@ -38,7 +38,7 @@ wait_for() {
 
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >"$work/xvfb" 2>&1 &
 server=$!
-wait_for 10 grep -q . "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb")"
+wait_for 10 grep -qs . "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb")"
 export DISPLAY=:$(head -1 "$work/display") QT_QPA_PLATFORM=xcb
 "$1" >"$work/log" 2>&1 &
 pid=$!
