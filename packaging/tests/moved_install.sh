@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Installs the build into a prefix, moves the whole tree elsewhere, and checks that the moved
-# program reads its icon and each of its five pictures from the moved tree (traced with strace)
-# and that the installed desktop entry and metainfo pass their validators, hints included.
-# Usage: moved_install.sh CMAKE BUILD_DIR APP_ID
+# program reads its icon and each of its five pictures from the moved tree (traced with strace),
+# that the installed desktop entry and metainfo pass their validators, hints included, and name
+# what the tree really holds, and that the macOS bundle's Info.plist says what it must.
+# Usage: moved_install.sh CMAKE BUILD_DIR APP_ID VERSION
 set -euo pipefail
-cmake=$1 build=$2 id=$3
+cmake=$1 build=$2 id=$3 version=$4
 for tool in strace desktop-file-validate appstreamcli; do
   command -v $tool >/dev/null || { echo "FAIL: $tool is needed"; exit 1; }
 done
@@ -43,11 +44,22 @@ for key in Exec TryExec; do
   program=$(entry $key)
   [[ -x $tree/bin/${program%% *} ]] || fail "the entry's $key names '$program', not a program in bin/"
 done
-compgen -G "$tree/share/icons/hicolor/*/apps/$(entry Icon).png" >/dev/null ||
-  fail "the entry's Icon names '$(entry Icon)', which no hicolor PNG has"
-launches=$(sed -n 's:.*<launchable type="desktop-id">\(.*\)</launchable>.*:\1:p' \
-  "$tree/share/metainfo/$id.metainfo.xml")
+for icon in {48x48,128x128,256x256}/apps/"$(entry Icon)".png scalable/apps/"$(entry Icon)".svg; do
+  [[ -f $tree/share/icons/hicolor/$icon ]] || fail "the entry's icon is not installed as $icon"
+done
+meta=$tree/share/metainfo/$id.metainfo.xml
+tag() { sed -n "s:.*<$1>\(.*\)</$1>.*:\1:p" "$meta"; }
+launches=$(sed -n 's:.*<launchable type="desktop-id">\(.*\)</launchable>.*:\1:p' "$meta")
 [[ -f $tree/share/applications/$launches ]] || fail "the metainfo launches '$launches', not installed"
+[[ $(tag id) == "$id" ]] || fail "the metainfo's id is '$(tag id)', not $id"
+[[ -x $tree/bin/$(tag binary) ]] || fail "the metainfo provides '$(tag binary)', not a program in bin/"
+grep -q "<release version=\"$version\"" "$meta" || fail "the metainfo's release is not $version"
+# The macOS bundle's Info.plist, made on every platform.
+plist() { grep -A1 "<key>$1</key>" "$build/packaging/Info.plist" | sed -n 's:.*<string>\(.*\)</string>.*:\1:p; s:.*<true/>.*:true:p'; }
+for pair in CFBundleIdentifier="$id" CFBundleShortVersionString="$version" NSHighResolutionCapable=true \
+  LSMinimumSystemVersion=10.14 NSPrincipalClass=NSApplication; do
+  [[ $(plist "${pair%%=*}") == "${pair#*=}" ]] || fail "Info.plist's ${pair%%=*} is '$(plist "${pair%%=*}")'"
+done
 
 env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$work" \
   strace -f -qq -e trace=openat -o "$work/trace" "$tree/bin/mireldantholm" >"$work/out" 2>&1 &
