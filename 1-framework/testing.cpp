@@ -145,6 +145,10 @@ void SetClipboardText(std::string_view text) {
   QApplication::clipboard()->setText(ToQt(text));
 }
 
+std::string ClipboardText() {
+  return ToStd(QApplication::clipboard()->text());
+}
+
 void PressKeyInWindow(Window& window, std::string_view text) {
   QWidget* peer = PeerWindow(window);
   KeyClicks(peer->focusWidget() ? peer->focusWidget() : peer, text);
@@ -158,6 +162,10 @@ void ClickWindow(Window& window, int x, int y) {
   QWidget* content = ContentOf(window);
   QWidget* target = content->childAt(x, y) ? content->childAt(x, y) : content;
   QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, target->mapFrom(content, QPoint(x, y)));
+}
+
+void DoubleClick(RectControl& control, int x, int y) {
+  QTest::mouseDClick(WidgetOf(control), Qt::LeftButton, Qt::NoModifier, QPoint(x, y));
 }
 
 void CloseByUser(Window& window) {

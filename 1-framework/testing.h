@@ -36,10 +36,13 @@ void PressShortcut(RectControl& control, std::string_view shortcut);
 // Text an input method commits to the control (what a dead key or Compose sequence gives).
 void CommitText(RectControl& control, std::string_view text);
 void SetClipboardText(std::string_view text);
+std::string ClipboardText();
 void PressKeyInWindow(Window& window, std::string_view text);
 // A left click at (x, y) in the control's or the window content's coordinates.
 void Click(RectControl& control, int x, int y);
 void ClickWindow(Window& window, int x, int y);
+// A double click: in a field, selects the word there.
+void DoubleClick(RectControl& control, int x, int y);
 void CloseByUser(Window& window);
 // Where the user drags the window's frame.
 void MoveByUser(Window& window, int x, int y);

@@ -162,6 +162,37 @@ TEST_P(KeyRule, lets_number_keys_through_and_beeps_at_the_rest) {
 }
 NAMED_ROWS(Calculator, KeyRule, kKeys);
 
+// "12-4" typed into the coefficient field, its first word selected by a double click left of the
+// text (or the cursor put at its end by a click right of it), the Edit item chosen, then more
+// typing: the text the field ends with and the clipboard, which held "clip".
+struct EditRow {
+  const char *name, *item, *typedAfter, *text, *clipboard;
+  bool firstWordSelected = true;
+};
+const EditRow kEdits[] = {
+    {"undo_takes_back_the_typing", "EditUndo", "", "", "clip"},
+    {"cut_moves_the_selection", "EditCut", "", "-4", "12"},
+    {"copy_leaves_the_selection", "EditCopy", "", "12-4", "12"},
+    {"paste_replaces_the_selection", "EditPaste", "", "clip-4", "clip"},
+    {"clear_deletes_the_selection_alone", "EditClear", "", "-4", "clip"},
+    {"select_all_selects_the_whole_text", "EditSelectAll", "9", "9", "clip", false},
+};
+
+class EditMenu : public ProgramTest, public ::testing::WithParamInterface<EditRow> {};
+
+TEST_P(EditMenu, acts_on_the_focused_field) {
+  auto w = Calculator();
+  ft::SetClipboardText("clip");
+  ft::TypeText(*w->RxyFld(), "12-4");
+  if (GetParam().firstWordSelected) ft::DoubleClick(*w->RxyFld(), 1, 10);
+  else ft::Click(*w->RxyFld(), w->RxyFld()->Width() - 2, 10);
+  ft::ChooseMenuItem(*w, GetParam().item);
+  ft::TypeText(*w->RxyFld(), GetParam().typedAfter);
+  EXPECT_EQ(w->RxyFld()->Text(), GetParam().text);
+  EXPECT_EQ(ft::ClipboardText(), GetParam().clipboard);
+}
+NAMED_ROWS(Calculator, EditMenu, kEdits);
+
 TEST_F(CalculatorWindow, tab_moves_through_the_fields_and_reaches_the_result_only_when_shown) {
   auto w = Calculator();
   std::vector<std::string> visited;

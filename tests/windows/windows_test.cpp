@@ -252,13 +252,18 @@ TEST_F(Windows, menu_items_are_enabled_when_their_menu_opens_as_they_can_act) {
   NewAppInstance();
   auto w = Calculator();
   EXPECT_TRUE(ft::EnabledWhenMenuOpens(*w, "FileQuit"));
-  EXPECT_FALSE(ft::EnabledWhenMenuOpens(*w, "EditSelectAll"));
-  EXPECT_FALSE(ft::EnabledWhenMenuOpens(*w, "EditCopy"));
-  ft::TypeText(*w->RxxFld(), "12");
+  for (const char* item : {"EditSelectAll", "EditCopy", "EditUndo"})
+    EXPECT_FALSE(ft::EnabledWhenMenuOpens(*w, item)) << item;
+  Compute(*w, "13", "9", ".44");
   EXPECT_TRUE(ft::EnabledWhenMenuOpens(*w, "EditSelectAll"));
+  EXPECT_FALSE(ft::EnabledWhenMenuOpens(*w, "EditCopy"));  // nothing selected
   ft::PressShortcut(*w->RxxFld(), "Ctrl+A");
   EXPECT_TRUE(ft::EnabledWhenMenuOpens(*w, "EditCopy"));
   EXPECT_TRUE(ft::EnabledWhenMenuOpens(*w, "EditCut"));
+  w->RdFld()->SetFocus();
+  ft::PressShortcut(*w->RdFld(), "Ctrl+A");
+  EXPECT_TRUE(ft::EnabledWhenMenuOpens(*w, "EditCopy"));
+  EXPECT_FALSE(ft::EnabledWhenMenuOpens(*w, "EditCut"));  // the result is read-only
   EXPECT_EQ(ft::OpenMenuRows(*w, "FileQuit"), std::vector<std::string>{"Quit\tCtrl+Q"});
   ft::PressShortcut(*w->RxxFld(), "Alt+E");
   EXPECT_EQ(ft::CloseOpenMenu(), "&Edit");
