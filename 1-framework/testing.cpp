@@ -158,6 +158,10 @@ void Click(RectControl& control, int x, int y) {
   QTest::mouseClick(WidgetOf(control), Qt::LeftButton, Qt::NoModifier, QPoint(x, y));
 }
 
+void RightClick(RectControl& control, int x, int y) {
+  QTest::mouseClick(WidgetOf(control), Qt::RightButton, Qt::NoModifier, QPoint(x, y));
+}
+
 void ClickWindow(Window& window, int x, int y) {
   QWidget* content = ContentOf(window);
   QWidget* target = content->childAt(x, y) ? content->childAt(x, y) : content;

@@ -40,6 +40,7 @@ std::string ClipboardText();
 void PressKeyInWindow(Window& window, std::string_view text);
 // A left click at (x, y) in the control's or the window content's coordinates.
 void Click(RectControl& control, int x, int y);
+void RightClick(RectControl& control, int x, int y);
 void ClickWindow(Window& window, int x, int y);
 // A double click: in a field, selects the word there.
 void DoubleClick(RectControl& control, int x, int y);

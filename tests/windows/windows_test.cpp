@@ -127,6 +127,7 @@ const HandOff kHandOffs[] = {
     {"key", [](AboutWnd& w) { ft::PressKeyInWindow(w, "q"); }},
     {"click_on_the_picture", [](AboutWnd& w) { ft::ClickWindow(w, 200, 100); }},
     {"click_beside_the_picture", [](AboutWnd& w) { ft::ClickWindow(w, 20, 280); }},
+    {"click_on_the_notice", [](AboutWnd& w) { ft::Click(*w.StaticText2(), 20, 5); }},
 };
 
 class AboutHandOff : public ProgramTest, public ::testing::WithParamInterface<HandOff> {};
