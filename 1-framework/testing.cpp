@@ -48,16 +48,6 @@ void KeyClicks(QWidget* target, std::string_view text) {
   }
 }
 
-// The control's rectangle as drawn in its window.
-QImage Drawn(const RectControl& control) {
-  QWidget* widget = WidgetOf(control);
-  const QPoint at = widget->mapTo(widget->window(), QPoint(0, 0));
-  return widget->window()
-      ->grab(QRect(at, widget->size()))
-      .toImage()
-      .convertToFormat(QImage::Format_RGB32);
-}
-
 struct Heard {
   bool answerMessageBoxes = false;
   std::vector<std::string> messageBoxTexts, messageBoxFaces;
@@ -212,15 +202,13 @@ Frame FrameOf(Window& window) {
                                    {Qt::WindowMinimizeButtonHint, " minimise"},
                                    {Qt::WindowMaximizeButtonHint, " maximise"}})
     if (shown->flags() & flag) buttons += name;
-  return {at.x(),          at.y(),
-          at.width(),      at.height(),
-          ToStd(shown->title()), buttons.empty() ? "" : buttons.substr(1),
-          shown->minimumSize() != shown->maximumSize()};
+  return {at.x(), at.y(), at.width(), at.height(), ToStd(shown->title()),
+          buttons.empty() ? "" : buttons.substr(1), shown->minimumSize() != shown->maximumSize()};
 }
 
 Frame ScreenArea() {
   const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
-  return {area.x(), area.y(), area.width(), area.height()};
+  return {area.x(), area.y(), area.width(), area.height(), "", "", false};
 }
 
 std::string DesktopEntryName() {
@@ -308,41 +296,6 @@ void ChooseMenuItem(Window& window, std::string_view itemName) {
 bool GrabOpenMenu(Window& window, std::string_view itemName, const std::string& pngPath) {
   return WithMenuOpen(window, itemName,
                       [&](QMenu* menu, QAction*) { return menu->grab().save(ToQt(pngPath), "PNG"); });
-}
-
-Ink InkOf(const RectControl& control) {
-  const QImage image = Drawn(control);
-  Ink ink;
-  int darkest = 3 * 256;
-  for (int y = 0; y < image.height(); ++y)
-    for (int x = 0; x < image.width(); ++x) {
-      const QRgb p = image.pixel(x, y);
-      if (p == image.pixel(0, 0)) continue;
-      ink.left = std::min(ink.left, x);
-      ink.right = std::max(ink.right, x);
-      if (qRed(p) + qGreen(p) + qBlue(p) < darkest) {
-        darkest = qRed(p) + qGreen(p) + qBlue(p);
-        ink.darkest = p & 0xFFFFFF;
-      }
-    }
-  return ink;
-}
-
-std::uint32_t DrawnAt(const RectControl& control, int x, int y) {
-  return Drawn(control).pixel(x, y) & 0xFFFFFF;
-}
-
-double ShareShownOf(const RectControl& canvas, const std::string& pngPath) {
-  const QImage shown = Drawn(canvas);
-  const QImage file(ToQt(pngPath));
-  int opaque = 0, same = 0;
-  for (int y = 0; y < file.height() && y < shown.height(); ++y)
-    for (int x = 0; x < file.width() && x < shown.width(); ++x)
-      if (qAlpha(file.pixel(x, y)) == 255) {
-        ++opaque;
-        same += (file.pixel(x, y) & 0xFFFFFF) == (shown.pixel(x, y) & 0xFFFFFF);
-      }
-  return opaque ? double(same) / opaque : 0.0;
 }
 
 bool GrabWindow(Window& window, const std::string& pngPath) {

@@ -88,16 +88,6 @@ std::string CloseOpenMenu();
 // Opens that menu and clicks the item in it.
 void ChooseMenuItem(Window& window, std::string_view itemName);
 
-// The control as drawn: the columns holding ink (pixels unlike the top-left one) and the darkest.
-struct Ink {
-  int left = 1 << 20, right = -1;
-  std::uint32_t darkest = 0xFFFFFF;
-};
-Ink InkOf(const RectControl& control);
-// The colour drawn at (x, y) of the control, as 0xRRGGBB.
-std::uint32_t DrawnAt(const RectControl& control, int x, int y);
-// The share of the picture file's opaque pixels the control shows unchanged.
-double ShareShownOf(const RectControl& canvas, const std::string& pngPath);
 bool GrabWindow(Window& window, const std::string& pngPath);
 // The menu holding the item, opened and drawn into a PNG file.
 bool GrabOpenMenu(Window& window, std::string_view itemName, const std::string& pngPath);

@@ -16,8 +16,6 @@
 
 namespace ft = fw::testing;
 
-inline const std::string kPictures = std::string(SOURCE_DIR) + "/2-common/pictures/";
-
 // Rows of a parameterised table print as their name (test files bring it in with `using`).
 template <class Row>
 requires requires(const Row& row) {

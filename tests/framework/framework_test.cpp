@@ -77,15 +77,6 @@ TEST_F(Framework, a_property_block_refuses_unknown_names_and_wrong_types) {
   EXPECT_EQ(label->Text(), "fine");
 }
 
-TEST_F(Framework, a_delegate_whose_window_has_gone_raises_nil_object) {
-  auto about = fw::ImplicitInstance<AboutWnd>();
-  auto delegate = fw::MakeDelegate(*about, &AboutWnd::Timer1_Action, "( Timer )");
-  ft::Reset();
-  about.reset();
-  fw::Timer timer;
-  EXPECT_THROW(delegate(timer), fw::NilObjectException);
-}
-
 // The start-up runs through the installed helper, which hands back what it raised.
 TEST(ExceptionHelper, runs_the_start_up_and_hands_back_what_it_raised) {
   static int calls;
@@ -138,7 +129,7 @@ TEST_F(Framework, a_picture_is_read_until_found_then_kept) {
   std::filesystem::remove_all(folder);
   EXPECT_EQ(x_clear(), nullptr);
   std::filesystem::create_directories(folder);
-  std::filesystem::copy_file(kPictures + "clear.png", folder / "clear.png");
+  std::filesystem::copy_file(SOURCE_DIR "/2-common/pictures/clear.png", folder / "clear.png");
   auto first = x_clear();
   std::filesystem::remove_all(folder);
   ASSERT_NE(first, nullptr);

@@ -4,6 +4,8 @@
 #include <functional>
 #include <map>
 
+#include <gmock/gmock.h>
+
 #include "1-framework/application.h"
 #include "3-windows/about/about_wnd.h"
 #include "3-windows/help/help_wnd.h"
@@ -17,10 +19,13 @@ using ::PrintTo;
 using Windows = ProgramTest;
 using Clock = std::chrono::steady_clock;
 
-// Navy ink, as anti-aliasing on white leaves it: no red or green of its own, mostly blue.
-bool Navy(std::uint32_t rgb) {
-  const int red = rgb >> 16, green = (rgb >> 8) & 0xFF, blue = rgb & 0xFF;
-  return red == green && blue - red >= 100 && blue <= 0x80 + red;
+// The program as it starts, with a user who does `what` once its event loop runs: the status it
+// ends with, or 99 when nothing ended it within three seconds. The statement of an EXPECT_EXIT.
+[[noreturn]] void RunTheProgram(std::function<void()> what) {
+  ft::Later(std::chrono::milliseconds(0), std::move(what));
+  ft::Later(std::chrono::seconds(3), [] { fw::Quit(99); });
+  Main();
+  std::exit(fw::RuntimeExit());
 }
 
 // The timer starts while the About window is built, between `before` and `built`. A key hands
@@ -80,30 +85,11 @@ TEST_F(Windows, open_centred_or_over_the_calculator_with_their_own_title_bars) {
 // Closing the About window before it gives way leaves no window: the program ends, and the
 // calculator window is never built.
 TEST_F(Windows, closing_the_about_window_before_the_hand_off_ends_the_program) {
-  auto closeAbout = [] {
-    LateStartup();
-    auto about = fw::GetImplicitWindow("AboutWnd.AboutWnd");
-    ASSERT_TRUE(about);
-    ft::CloseByUser(*about);
-  };
-  EXPECT_EXIT(
-      {
-        closeAbout();
-        RunToTheEnd();
-      },
-      ::testing::ExitedWithCode(0), "");
-  closeAbout();
-  EXPECT_TRUE(fw::LiveWindows().empty());
-  EXPECT_EQ(fw::GetImplicitWindow("ControlWnd.ControlWnd"), nullptr);
-}
-
-// The program as it starts, with a user who does `what` once its event loop runs: the status it
-// ends with, or 99 when nothing ended it within three seconds. The statement of an EXPECT_EXIT.
-[[noreturn]] void RunTheProgram(std::function<void()> what) {
-  ft::Later(std::chrono::milliseconds(0), std::move(what));
-  ft::Later(std::chrono::seconds(3), [] { fw::Quit(99); });
-  Main();
-  std::exit(fw::RuntimeExit());
+  EXPECT_EXIT(RunTheProgram([] {
+                ft::CloseByUser(*fw::GetImplicitWindow("AboutWnd.AboutWnd"));
+                if (fw::GetImplicitWindow("ControlWnd.ControlWnd")) std::fputs("calculator built", stderr);
+              }),
+              ::testing::ExitedWithCode(0), ::testing::Not(::testing::HasSubstr("calculator built")));
 }
 
 // Ctrl+Q ends the program from the About and help windows too, not only from the calculator.
@@ -149,9 +135,8 @@ TEST_P(AboutHandOff, hides_the_about_window_and_shows_the_calculator_once) {
 }
 NAMED_ROWS(About, AboutHandOff, kHandOffs);
 
-// Captions as drawn: navy ink, centred, as wide as the font's pixel size makes their text.
-TEST_F(Windows, captions_are_drawn_navy_at_their_font_size) {
-  auto w = Calculator();
+// What assistive technology is told of the About window's picture and notice.
+TEST_F(Windows, the_about_window_names_its_picture_and_notice) {
   auto about = fw::ImplicitInstance<AboutWnd>();
   const auto notice = ft::AccessibilityOf(*about->StaticText2());
   EXPECT_EQ(notice.name, "Version 2.0  \xC2\xB7  Click or press any key to begin");
@@ -159,35 +144,6 @@ TEST_F(Windows, captions_are_drawn_navy_at_their_font_size) {
   const auto picture = ft::AccessibilityOf(*about->Canvas1());
   EXPECT_EQ(picture.name, "Mireldantholm, Version 2.0, Validity coefficient correction");
   EXPECT_EQ(picture.role, "Graphic");
-  const std::tuple<const char*, std::shared_ptr<fw::Label>, int> captions[] = {
-      {"12 px", w->StaticText1(), 101},
-      {"10 px", w->StaticText4(), 277},
-      {"9 px", about->StaticText2(), 180}};
-  for (const auto& [size, label, width] : captions) {
-    const ft::Ink ink = ft::InkOf(*label);
-    EXPECT_TRUE(Navy(ink.darkest)) << size << std::hex << ink.darkest;
-    EXPECT_NEAR(ink.right - ink.left, width, width / 25) << size;
-    EXPECT_NEAR(ink.left, label->Width() - 1 - ink.right, 2) << size << " centred";
-  }
-}
-
-TEST_F(Windows, each_canvas_shows_its_own_picture) {
-  auto w = Calculator();
-  for (const auto& [canvas, file] :
-       {std::pair<const char*, const char*>{"ComputeCanvas", "compute.png"},
-        {"HelpCanvas", "info.png"},
-        {"ClearCanvas", "clear.png"},
-        {"Canvas1", "MireldantholmTitle.png"}})
-    EXPECT_GT(ft::ShareShownOf(*w->ControlNamed<fw::Canvas>(canvas), kPictures + file), 0.95)
-        << canvas;
-  auto about = fw::ImplicitInstance<AboutWnd>();
-  EXPECT_GT(ft::ShareShownOf(*about->Canvas1(), kPictures + "MireldantholmTitle2.png"), 0.95);
-  // The three buttons' faces line up: the same colour 20 px down, white below 40 px.
-  for (const char* button : {"ComputeCanvas", "HelpCanvas", "ClearCanvas"}) {
-    auto canvas = w->ControlNamed<fw::Canvas>(button);
-    EXPECT_EQ(ft::DrawnAt(*canvas, 10, 20), 0xD8E2F0u) << button;
-    if (button != std::string("ComputeCanvas")) EXPECT_EQ(ft::DrawnAt(*canvas, 10, 44), 0xFFFFFFu);
-  }
 }
 
 TEST_F(Windows, help_button_shows_one_help_window_whether_hidden_or_minimised) {
