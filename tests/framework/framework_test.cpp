@@ -1,13 +1,13 @@
 // The framework's services as the program relies on them: number conversion, property blocks,
 // delegates, the unhandled-exception handler and the named pictures.
 
+#include <gmock/gmock.h>
+
 #include <chrono>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <limits>
-
-#include <gmock/gmock.h>
 
 #include "1-framework/dispatch.h"
 #include "1-framework/runtime.h"
