@@ -19,7 +19,7 @@ test: build
 test-asan:
 	$(MAKE) test PRESET=asan
 
-# The end-to-end test alone (make test runs it too): the program on Xvfb, driven by real X events.
+# The end-to-end tests alone (make test runs them too): the program on Xvfb, driven by real X events.
 e2e: build
 	ctest --preset $(PRESET) -L e2e
 
