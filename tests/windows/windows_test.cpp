@@ -196,7 +196,7 @@ TEST_F(Windows, help_text_keeps_its_outline_and_states_what_the_calculator_does)
         "the validity coefficient is .58.", shown + ", that is .58.", "IQ scores are above 90,",
         "Both standard deviations must be greater than zero, and the coefficient must lie "
         "between -1 and +1.",
-        "This is Mireldantholm 2.0.", "(Thorndike, 1949)", "(see Sackett & Yang, 2000)",
+        "This is Mireldantholm 2.0.", "(Thorndike, 1949).", "(see Sackett & Yang, 2000)",
         "Thorndike, R. L. (1949). Personnel selection", "New York: Wiley.",
         "Sackett, P. R., & Yang, H. (2000). Correction for range restriction",
         "Journal of Applied Psychology, 85(1), 112-118.", "Linn, R. L. (1968).",
