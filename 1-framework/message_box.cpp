@@ -21,12 +21,24 @@ std::vector<QPointer<QMessageBox>>& OpenBoxes() {
 
 // The box belongs to the window active when it opened: transient for it, so the window system
 // keeps it above that window, and centred over it. Only the toolkit window is linked, not the
-// widget: the box must outlive its window should that close while the box is open.
-void BelongTo(QMessageBox& box, QWidget* owner) {
-  if (!owner || !owner->windowHandle()) return;
-  box.winId();
-  box.windowHandle()->setTransientParent(owner->windowHandle());
-}
+// widget: the box must outlive its window should that close while the box is open. The link is
+// made as the box shows, once its own toolkit window exists and before it is mapped.
+class OwnedMessageBox : public QMessageBox {
+ public:
+  OwnedMessageBox(Icon icon, const QString& text, QWidget* owner)
+      : QMessageBox(icon, QGuiApplication::applicationDisplayName(), text, QMessageBox::Ok),
+        owner_(owner) {}
+
+ protected:
+  void showEvent(QShowEvent* event) override {
+    if (owner_ && owner_->windowHandle() && windowHandle())
+      windowHandle()->setTransientParent(owner_->windowHandle());
+    QMessageBox::showEvent(event);  // centres the box over its transient parent
+  }
+
+ private:
+  QPointer<QWidget> owner_;
+};
 
 }  // namespace
 
@@ -42,10 +54,9 @@ void KeepMessageBoxesAbove() {
 
 void ShowMessage(const std::string& text, MessageKind kind) {
   RequireUIThread();
-  QMessageBox box(kind == MessageKind::Critical ? QMessageBox::Critical : QMessageBox::NoIcon,
-                  QGuiApplication::applicationDisplayName(), ToQt(text), QMessageBox::Ok);
+  OwnedMessageBox box(kind == MessageKind::Critical ? QMessageBox::Critical : QMessageBox::NoIcon,
+                      ToQt(text), QApplication::activeWindow());
   box.setWindowModality(Qt::ApplicationModal);
-  BelongTo(box, QApplication::activeWindow());
   OpenBoxes().emplace_back(&box);
   box.exec();
   OpenBoxes().pop_back();
