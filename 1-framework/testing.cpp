@@ -202,8 +202,10 @@ Frame FrameOf(Window& window) {
                                    {Qt::WindowMinimizeButtonHint, " minimise"},
                                    {Qt::WindowMaximizeButtonHint, " maximise"}})
     if (shown->flags() & flag) buttons += name;
+  const QWidget* content = ContentOf(window);
   return {at.x(), at.y(), at.width(), at.height(), ToStd(shown->title()),
-          buttons.empty() ? "" : buttons.substr(1), shown->minimumSize() != shown->maximumSize()};
+          buttons.empty() ? "" : buttons.substr(1),
+          shown->minimumSize() != shown->maximumSize() && content->maximumSize() != content->size()};
 }
 
 Frame ScreenArea() {

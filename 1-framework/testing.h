@@ -57,7 +57,7 @@ void Later(std::chrono::milliseconds delay, std::function<void()> action);
 
 // The window as the window system is asked to show it: where, how large, its own title, which
 // title-bar buttons ("close", "minimise", "maximise", space-separated) and whether the user can
-// resize it.
+// resize it, its content with it.
 struct Frame {
   int x = 0, y = 0, width = 0, height = 0;
   std::string title, buttons;

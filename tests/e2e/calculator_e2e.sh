@@ -1,10 +1,7 @@
 #!/usr/bin/env bash
-# The built program on a real X display (Xvfb, no window manager), driven by real X events
-# (xdotool) and read back through the X clipboard (xclip) and window properties (xprop): a click
-# hands off from the About window, the title bars read the windows' own titles with the program's
-# icon, the worked example gives .5777, R = 0 brings a message box whose Return puts the focus
-# back into RyyFld, the windows' class is the desktop entry's StartupWMClass, and Ctrl+Q ends
-# the program with status 0.
+# The built program driven by real X events and read back through the clipboard and window
+# properties: the hand-off, titles, icon and window class (the entry's StartupWMClass), .5777 for
+# the worked example, R = 0's box whose Return puts the focus back into RyyFld, and Ctrl+Q.
 # Usage: calculator_e2e.sh PROGRAM DESKTOP_ENTRY
 source "$(dirname "$0")/x_session.sh"
 
