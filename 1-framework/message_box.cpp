@@ -49,7 +49,6 @@ bool InModalSession() {
 void KeepMessageBoxesAbove() {
   for (const auto& box : OpenBoxes())
     if (box) box->raise();
-  if (!OpenBoxes().empty() && OpenBoxes().back()) OpenBoxes().back()->activateWindow();
 }
 
 void ShowMessage(const std::string& text, MessageKind kind) {

@@ -1,5 +1,6 @@
 #include "1-framework/testing.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
@@ -7,12 +8,11 @@
 #include <QInputMethodEvent>
 #include <QMenu>
 #include <QMenuBar>
-#include <QAbstractButton>
 #include <QMessageBox>
 #include <QMetaEnum>
+#include <QScreen>
 #include <QStyleOptionMenuItem>
 #include <QTest>
-#include <QScreen>
 #include <QTimer>
 #include <QWindow>
 

@@ -1,9 +1,9 @@
 #pragma once
 // Seams for tests: answer message boxes, hear beeps, send real key and mouse events, and read
-// back what the toolkit shows (focus, titles, accessible names, drawn pixels, opened menus).
+// back what the toolkit shows (focus, titles, frames, accessible names, opened menus, windows
+// drawn into files).
 
 #include <chrono>
-#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>

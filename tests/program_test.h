@@ -29,12 +29,12 @@ void PrintTo(const Row& row, std::ostream* os) {
   INSTANTIATE_TEST_SUITE_P(Suite, Fixture, ::testing::ValuesIn(rows), \
                            [](const auto& info) { return std::string(info.param.name); })
 
-// Runs the event loop as the program does and exits with the status the program ends with, or
-// 99 when nothing ended it within three seconds: the statement of an EXPECT_EXIT.
-[[noreturn]] inline void RunToTheEnd() {
+// Runs `start` (the event loop, or the program's whole Main) until the program ends: the status
+// it ends with, or 99 when nothing ended it within three seconds. For the child of an EXPECT_EXIT.
+inline int RunUntilItEnds(void (*start)() = fw::RuntimeRun) {
   ft::Later(std::chrono::seconds(3), [] { fw::Quit(99); });
-  fw::RuntimeRun();
-  std::exit(fw::RuntimeExit());
+  start();
+  return fw::RuntimeExit();
 }
 
 // How text reaches a field: typed through its key filter, or pasted past it.

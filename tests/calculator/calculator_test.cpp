@@ -249,7 +249,7 @@ TEST_F(CalculatorWindow, closing_the_calculator_quits_with_status_zero_though_he
         auto w = Calculator();
         ft::Click(*w->HelpCanvas(), 5, 5);
         ft::CloseByUser(*w);
-        RunToTheEnd();
+        std::exit(RunUntilItEnds());
       },
       ::testing::ExitedWithCode(0), "");
 }

@@ -1,8 +1,16 @@
 #!/usr/bin/env bash
 # A message box on a real X display (Xvfb, no window manager, so nothing but the program keeps
 # the box on top): the box a click on Compute opens with the fields empty bears the program's
-# name, is transient for the calculator window and centred over it, and when the About window's timer then shows the
-# calculator window again, the box stays above it.
+# name, is transient for the calculator window and centred over it, and when the About window's
+# timer then shows the calculator window again, the box stays above it and keeps the keyboard.
+
+# Every change to the stacking of the top-level windows, from before the program starts: the
+# About timer's showing of the calculator window is told by a restack of that window after the
+# box has been mapped, however soon or late the timer fires.
+before_program() {
+  xev -root -event substructure >"$work/events" 2>&1 &
+  helpers+=($!)
+}
 source "$(dirname "$0")/x_session.sh"
 
 # The root's children from the top of the stack down, as decimal ids.
@@ -18,8 +26,6 @@ xdotool windowmove "$calc" 20 20
 moved() { [[ $'\n'$(geometry c "$calc")$'\n' == *$'\n'cX=20$'\n'* ]]; }
 wait_for 3 moved || fail "the calculator window did not move"
 eval "$(geometry c "$calc")"
-xev -id "$calc" -event structure >"$work/events" 2>&1 &
-helpers+=($!)
 
 before=$(windows)
 box() { comm -13 <(echo "$before") <(windows) | grep .; }
@@ -36,6 +42,16 @@ dx=$((bX + bWIDTH / 2 - cX - cWIDTH / 2)) dy=$((bY + bHEIGHT / 2 - cY - cHEIGHT 
 above "$b" "$calc" || fail "the box opened under the calculator window"
 
 # The About window's timer shows the calculator window again, which raises it.
-wait_for 8 grep -q ConfigureNotify "$work/events" || fail "the About window's timer never showed the calculator window"
+restacked_after_box() {
+  awk -v box="$(printf '0x%x' "$b")" -v calc="$(printf '0x%x' "$calc")" '
+    /^[A-Za-z]+ event,/ { event = $1 }
+    event == "MapNotify" && index($0, "window " box ",") { mapped = 1 }
+    event == "ConfigureNotify" && mapped && index($0, ", window " calc ",") { found = 1 }
+    END { exit !found }' "$work/events"
+}
+wait_for 8 restacked_after_box || fail "the About window's timer did not show the calculator window while the box was open"
 wait_for 1 above "$b" "$calc" || fail "the calculator window, shown again, buried the box"
+# It keeps the keyboard, too: Return dismisses it.
+xdotool key Return
+wait_for 3 eval '! box >/dev/null' || fail "Return did not reach the box after the calculator was shown"
 echo passed

@@ -40,6 +40,8 @@ Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >"$work
 server=$!
 wait_for 10 grep -qs . "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb")"
 export DISPLAY=:$(head -1 "$work/display") QT_QPA_PLATFORM=xcb
+# A test may watch the display from before the program starts.
+if declare -F before_program >/dev/null; then before_program; fi
 "$1" >"$work/log" 2>&1 &
 pid=$!
 

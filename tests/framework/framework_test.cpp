@@ -106,15 +106,14 @@ TEST(UnhandledException, is_reported_once_and_ends_the_program_with_status_70) {
         timer->SetProperties({{"Period", 10}, {"RunMode", 1}});
         ft::Reset();
         about.reset();
-        ft::Later(std::chrono::seconds(3), [] { fw::Quit(99); });
-        fw::RuntimeRun();
+        const int status = RunUntilItEnds();
         fw::Dispatch([] { std::fputs("a handler ran\n", stderr); });
         fw::Dispatch([] { throw fw::NilObjectException("again"); });
         for (std::size_t i = 0; i < ft::MessageBoxTexts().size(); ++i)
           std::fprintf(stderr, "box (%s): %s\n", ft::MessageBoxFaces()[i].c_str(),
                        ft::MessageBoxTexts()[i].c_str());
         std::fprintf(stderr, "boxes: %zu\n", ft::MessageBoxTexts().size());
-        std::exit(fw::RuntimeExit());
+        std::exit(status);
       },
       ExitedWithCode(70),
       AllOf(HasSubstr("unhandled exception: NilObjectException: "),

@@ -23,9 +23,7 @@ using Clock = std::chrono::steady_clock;
 // ends with, or 99 when nothing ended it within three seconds. The statement of an EXPECT_EXIT.
 [[noreturn]] void RunTheProgram(std::function<void()> what) {
   ft::Later(std::chrono::milliseconds(0), std::move(what));
-  ft::Later(std::chrono::seconds(3), [] { fw::Quit(99); });
-  Main();
-  std::exit(fw::RuntimeExit());
+  std::exit(RunUntilItEnds(&Main));
 }
 
 // The timer starts while the About window is built, between `before` and `built`. A key hands
